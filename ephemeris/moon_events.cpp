@@ -1,0 +1,138 @@
+#include "moon_events.h"
+
+#include <array>
+#include <cmath>
+
+namespace biteclock {
+
+SkyPosition moonPosition(double t) {
+    const double l = frac(0.606434 + 0.03660110129 * t) * P2;
+    const double m = frac(0.374897 + 0.03629164709 * t) * P2;
+    const double f = frac(0.259091 + 0.0367481952 * t) * P2;
+    const double d = frac(0.827362 + 0.03386319198 * t) * P2;
+    const double n = frac(0.347343 - 0.00014709391 * t) * P2;
+    const double g = frac(0.993126 + 0.0027377785 * t) * P2;
+
+    double v = 0.39558 * std::sin(f + n);
+    v = v + 0.082 * std::sin(f);
+    v = v + 0.03257 * std::sin(m - f - n);
+    v = v + 0.01092 * std::sin(m + f + n);
+    v = v + 0.00666 * std::sin(m - f);
+    v = v - 0.00644 * std::sin(m + f - 2 * d + n);
+    v = v - 0.00331 * std::sin(f - 2 * d + n);
+    v = v - 0.00304 * std::sin(f - 2 * d);
+    v = v - 0.0024 * std::sin(m - f - 2 * d - n);
+    v = v + 0.00226 * std::sin(m + f);
+    v = v - 0.00108 * std::sin(m + f - 2 * d);
+    v = v - 0.00079 * std::sin(f - n);
+    v = v + 0.00078 * std::sin(f + 2 * d + n);
+
+    double u = 1 - 0.10828 * std::cos(m);
+    u = u - 0.0188 * std::cos(m - 2 * d);
+    u = u - 0.01479 * std::cos(2 * d);
+    u = u + 0.00181 * std::cos(2 * m - 2 * d);
+    u = u - 0.00147 * std::cos(2 * m);
+    u = u - 0.00105 * std::cos(2 * d - g);
+    u = u - 0.00075 * std::cos(m - 2 * d + g);
+
+    double w = 0.10478 * std::sin(m);
+    w = w - 0.04105 * std::sin(2 * f + 2 * n);
+    w = w - 0.0213 * std::sin(m - 2 * d);
+    w = w - 0.01779 * std::sin(2 * f + n);
+    w = w + 0.01774 * std::sin(n);
+    w = w + 0.00987 * std::sin(2 * d);
+    w = w - 0.00338 * std::sin(m - 2 * f - 2 * n);
+    w = w - 0.00309 * std::sin(g);
+    w = w - 0.0019 * std::sin(2 * f);
+    w = w - 0.00144 * std::sin(m + n);
+    w = w - 0.00144 * std::sin(m - 2 * f - n);
+    w = w - 0.00113 * std::sin(m + 2 * f + 2 * n);
+    w = w - 0.00094 * std::sin(m - 2 * d + g);
+    w = w - 0.00092 * std::sin(2 * m - 2 * d);
+
+    double s = w / std::sqrt(u - v * v);
+    SkyPosition p;
+    p.rightAscension = l + std::atan(s / std::sqrt(1 - s * s));
+    s = v / std::sqrt(u);
+    p.declination = std::atan(s / std::sqrt(1 - s * s));
+    p.distanceEarthRadii = 60.40974 * std::sqrt(u);
+    return p;
+}
+
+double interpolate3(double f0, double f1, double f2, double p) {
+    const double a = f1 - f0;
+    const double b = f2 - f1 - a;
+    return f0 + p * (2 * a + b * (2 * p - 1));
+}
+
+MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer) {
+    const double l5 = observer.longitudeDeg / 360;
+    const double z0 = observer.zoneWestHours / 24;
+    const JulianDay jd = calendarToJulian(date.year, date.month, date.day);
+    double t = (jd.J - 2451545) + jd.F;
+    const double t0 = siderealAtZoneMidnight(t, z0, l5);
+    t = t + z0;
+
+    std::array<SkyPosition, 3> pos;
+    for (auto& p : pos) {
+        p = moonPosition(t);
+        t = t + 0.5;
+    }
+    if (pos[1].rightAscension <= pos[0].rightAscension) {
+        pos[1].rightAscension = pos[1].rightAscension + P2;
+    }
+    if (pos[2].rightAscension <= pos[1].rightAscension) {
+        pos[2].rightAscension = pos[2].rightAscension + P2;
+    }
+
+    // Zenith distance of the event: refraction 0.567 degrees, and the horizontal parallax less the
+    // semi-diameter, 41.685 degrees over the distance at noon.
+    const double z1 = DR * (90.567 - 41.685 / pos[1].distanceEarthRadii);
+    const double z = std::cos(z1);
+    const double sinLat = std::sin(observer.latitudeDeg * DR);
+    const double cosLat = std::cos(observer.latitudeDeg * DR);
+
+    MoonDay day;
+    double a0 = pos[0].rightAscension;
+    double dec0 = pos[0].declination;
+    double v0 = 0;
+    double v2 = 0;
+    for (int c0 = 0; c0 < 24; ++c0) {
+        const double p = (c0 + 1) / 24.0;
+        double a2 = interpolate3(pos[0].rightAscension, pos[1].rightAscension, pos[2].rightAscension, p);
+        const double dec2 = interpolate3(pos[0].declination, pos[1].declination, pos[2].declination, p);
+
+        const double l0 = t0 + c0 * K1;
+        const double l2 = l0 + K1;
+        if (a2 < a0) {
+            a2 = a2 + 2 * P1;
+        }
+        const double h0 = l0 - a0;
+        const double h2 = l2 - a2;
+        const double h1 = (h2 + h0) / 2;
+        const double dec1 = (dec2 + dec0) / 2;
+        if (c0 == 0) {
+            v0 = sinLat * std::sin(dec0) + cosLat * std::cos(dec0) * std::cos(h0) - z;
+        }
+        v2 = sinLat * std::sin(dec2) + cosLat * std::cos(dec2) * std::cos(h2) - z;
+        if (sgn(v0) != sgn(v2)) {
+            const double v1 = sinLat * std::sin(dec1) + cosLat * std::cos(dec1) * std::cos(h1) - z;
+            if (const auto event = hourEvent(c0, v0, v1, v2)) {
+                if (v0 < 0 && v2 > 0) {
+                    day.rise = *event;
+                }
+                if (v0 > 0 && v2 < 0) {
+                    day.set = *event;
+                }
+            }
+        }
+        a0 = a2;
+        dec0 = dec2;
+        v0 = v2;
+    }
+    day.endValue = v2;
+    day.outcome = outcomeOf(day.rise || day.set, v2);
+    return day;
+}
+
+} // namespace biteclock

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "astro_helpers.h"
+#include "calendar.h"
+#include "observer.h"
+
+#include <optional>
+
+namespace biteclock {
+
+/// The Moon's right ascension, declination (radians) and distance (Earth radii) at t days from
+/// J2000.0, from a low-precision lunar series. The right ascension is not reduced to a range.
+SkyPosition moonPosition(double t);
+
+/// The value at fraction p of the day of the quadratic through f0 (p = 0), f1 (p = 0.5), f2 (p = 1).
+double interpolate3(double f0, double f1, double f2, double p);
+
+/// One zone day of the Moon for an observer: the last moonrise and the last moonset found hour by
+/// hour from zone midnight (the event altitude allows for parallax, semi-diameter and refraction),
+/// or whether it stayed above or below the horizon all day.
+struct MoonDay {
+    std::optional<ClockTime> rise;
+    std::optional<ClockTime> set;
+    double endValue = 0; ///< altitude function at the end of the day; positive above the horizon
+    DayOutcome outcome = DayOutcome::Undetermined;
+};
+
+MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer);
+
+} // namespace biteclock
