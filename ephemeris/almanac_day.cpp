@@ -14,9 +14,13 @@ constexpr const char* kCantCalc = "Can't Calc";
 constexpr const char* kBlankPeriodField = "     ";
 const std::string kBlankPeriodText(15, ' ');
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i) {
+    return static_cast<std::size_t>(i);
+}
 
-const char* outcomeText(DayOutcome outcome) { return outcome == DayOutcome::StaysUp ? "Stays Up" : "Stays Down"; }
+const char* outcomeText(DayOutcome outcome) {
+    return outcome == DayOutcome::StaysUp ? "Stays Up" : "Stays Down";
+}
 
 } // namespace
 
@@ -171,7 +175,9 @@ void AlmanacDay::moonriseset() {
     }
 }
 
-void AlmanacDay::calcmoontime() { phases = tableFor(calendarDate(AlmanacDate).year); }
+void AlmanacDay::calcmoontime() {
+    phases = tableFor(calendarDate(AlmanacDate).year);
+}
 
 PhaseTable& AlmanacDay::tableReaching(DateSerial date) {
     if (tableReaches(phases, date)) {

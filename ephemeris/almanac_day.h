@@ -28,18 +28,18 @@ struct Caption {
 
 /// The main window's fields that the routines write, named after its controls.
 struct MainWindowFields {
-    std::string Text2;  ///< sunrise
-    std::string Text32; ///< sunset
-    std::string Text6;  ///< day length
-    std::string Text21; ///< moonrise
-    std::string Text39; ///< moonset
-    std::string Text4;  ///< upper major period (Moon above)
-    std::string Text5;  ///< lower major period (Moon below)
-    std::string Text7;  ///< set minor period
-    std::string Text8;  ///< rise minor period
-    Caption Label14;    ///< "New Moon" / "Full Moon" on the day of the event
-    Caption Label18;    ///< the event's clock time
-    std::string Label13; ///< lunar distance in whole kilometres
+    std::string Text2;     ///< sunrise
+    std::string Text32;    ///< sunset
+    std::string Text6;     ///< day length
+    std::string Text21;    ///< moonrise
+    std::string Text39;    ///< moonset
+    std::string Text4;     ///< upper major period (Moon above)
+    std::string Text5;     ///< lower major period (Moon below)
+    std::string Text7;     ///< set minor period
+    std::string Text8;     ///< rise minor period
+    Caption Label14;       ///< "New Moon" / "Full Moon" on the day of the event
+    Caption Label18;       ///< the event's clock time
+    std::string Label13;   ///< lunar distance in whole kilometres
     double Image2Left = 0; ///< the distance gauge picture's left edge, window units
     double Line1X2 = 0;    ///< the gauge line's right end
 };

@@ -5,7 +5,9 @@
 
 namespace biteclock {
 
-double frac(double x) { return x - std::floor(x); }
+double frac(double x) {
+    return x - std::floor(x);
+}
 
 int sgn(double x) {
     if (x > 0) {

@@ -17,9 +17,9 @@ constexpr std::int64_t daysFromCivil(std::int64_t year, unsigned month, unsigned
 
 constexpr std::int64_t kSerialOf1970 = 25569; // 1 January 1970 counted from 30 December 1899
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",  "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", " December"};
+constexpr std::array<std::string_view, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                          "May",       "June",     "July",     "August",
+                                                          "September", "October",  "November", " December"};
 
 constexpr std::array<std::string_view, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                            "Thursday", "Friday", "Saturday"};
@@ -42,8 +42,8 @@ bool isValidDate(int year, int month, int day) {
 }
 
 DateSerial dateSerial(int year, int month, int day) {
-    return static_cast<DateSerial>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
-                                   kSerialOf1970);
+    return static_cast<DateSerial>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) + kSerialOf1970);
 }
 
 CalendarDate calendarDate(DateSerial serial) {

@@ -26,7 +26,9 @@ struct CalendarDate {
 };
 
 /// Gregorian leap year rule (proleptic).
-constexpr bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+constexpr bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 /// Days in a month of the proleptic Gregorian calendar; 0 for a month outside 1 to 12.
 int daysInMonth(int year, int month);
@@ -36,7 +38,9 @@ bool isValidDate(int year, int month, int day);
 
 /// The serial of a valid calendar date.
 DateSerial dateSerial(int year, int month, int day);
-inline DateSerial dateSerial(const CalendarDate& date) { return dateSerial(date.year, date.month, date.day); }
+inline DateSerial dateSerial(const CalendarDate& date) {
+    return dateSerial(date.year, date.month, date.day);
+}
 
 /// The calendar date of a serial.
 CalendarDate calendarDate(DateSerial serial);

@@ -22,9 +22,9 @@ std::string graphRowLabel(DateSerial date, bool monthFirst);
 /// AlmanacDate on the last row's date.
 std::vector<GraphRow> graphRows(AlmanacDay& day, DateSerial first, int days, bool monthFirst);
 
-/// The day's computation in the order the window refreshes it, with the phase captions on: the new and full moon table (in
-/// January the previous year's), the graph rows, phase and rating, sunrise and sunset, the lunar
-/// distance, moonrise, moonset and the fishing periods. Leaves AlmanacDate on the displayed date.
+/// The day's computation in the order the window refreshes it, with the phase captions on: the new and full
+/// moon table (in January the previous year's), the graph rows, phase and rating, sunrise and sunset, the
+/// lunar distance, moonrise, moonset and the fishing periods. Leaves AlmanacDate on the displayed date.
 std::vector<GraphRow> refreshDay(AlmanacDay& day, DateSerial displayed, int graphDays, bool monthFirst);
 
 } // namespace biteclock

@@ -21,7 +21,9 @@ bool readNumber(std::string_view text, std::size_t& pos, int& value) {
 }
 
 // The midpoint of a span of whole minutes is a whole number of seconds.
-DateTimeSeconds half(DateTimeSeconds seconds) { return seconds / 2; }
+DateTimeSeconds half(DateTimeSeconds seconds) {
+    return seconds / 2;
+}
 
 } // namespace
 
@@ -49,7 +51,8 @@ std::string rawEventText(ClockTime time) {
     return "   " + std::to_string(time.hour) + " : " + std::to_string(time.minute);
 }
 
-std::optional<FishingPeriods> computeFishingPeriods(DateSerial base, const std::array<MoonDayReading, 3>& days) {
+std::optional<FishingPeriods> computeFishingPeriods(DateSerial base,
+                                                    const std::array<MoonDayReading, 3>& days) {
     std::array<DateTimeSeconds, 3> moonRise{};
     std::array<DateTimeSeconds, 3> moonSet{};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -126,7 +129,8 @@ std::optional<FishingPeriods> computeFishingPeriods(DateSerial base, const std::
 
 std::string periodClockText(DateTimeSeconds t, const ClockDesignators& designators) {
     const DateTimeSeconds seconds = timeOf(t);
-    return eventClockText(static_cast<int>(seconds / kHour), static_cast<int>((seconds % kHour) / 60), designators);
+    return eventClockText(static_cast<int>(seconds / kHour), static_cast<int>((seconds % kHour) / 60),
+                          designators);
 }
 
 } // namespace biteclock

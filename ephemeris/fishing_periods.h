@@ -42,7 +42,8 @@ struct FishingPeriods {
 
 /// The periods of day `base` from the readings of the day before, the day and the day after.
 /// None when the Moon stayed up or down all day.
-std::optional<FishingPeriods> computeFishingPeriods(DateSerial base, const std::array<MoonDayReading, 3>& days);
+std::optional<FishingPeriods> computeFishingPeriods(DateSerial base,
+                                                    const std::array<MoonDayReading, 3>& days);
 
 /// "hh:mm AMPM" of a date-time's time of day (seconds dropped).
 std::string periodClockText(DateTimeSeconds t, const ClockDesignators& designators = {});

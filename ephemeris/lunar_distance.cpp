@@ -5,7 +5,9 @@
 namespace biteclock {
 namespace {
 
-double intOf(double x) { return std::floor(x); }
+double intOf(double x) {
+    return std::floor(x);
+}
 
 double fractionOf(double x) {
     double f = x - intOf(x);

@@ -6,7 +6,9 @@
 namespace biteclock {
 namespace {
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 struct Row {
     enum Kind { NewMoon, FullMoon } kind;
@@ -19,15 +21,15 @@ struct Row {
 
 // Tested in this order; every matching row assigns, so the last match wins.
 constexpr std::array<Row, 32> kRows = {{
-    {Row::NewMoon, 0, 100, 66, Row::Constant, 0},   {Row::NewMoon, -1, 100, 100, Row::Constant, 1},
-    {Row::NewMoon, -2, 101, 100, Row::Constant, 2}, {Row::NewMoon, -3, 101, 100, Row::Constant, 3},
-    {Row::NewMoon, -4, 102, 66, Row::Constant, 4},  {Row::NewMoon, -5, 102, 33, Row::Constant, 5},
-    {Row::NewMoon, -6, 103, 0, Row::Constant, 6},   {Row::NewMoon, -7, 103, 0, Row::Constant, 7},
-    {Row::NewMoon, -8, 103, 0, Row::Constant, 8},   {Row::NewMoon, -9, 103, 0, Row::Constant, 9},
-    {Row::FullMoon, 6, 104, 0, Row::AbsNew, 0},     {Row::FullMoon, 5, 104, 33, Row::AbsNew, 0},
-    {Row::FullMoon, 4, 104, 33, Row::AbsNew, 0},    {Row::FullMoon, 3, 105, 100, Row::AbsNew, 0},
-    {Row::FullMoon, 2, 105, 66, Row::AbsNew, 0},    {Row::FullMoon, 1, 106, 66, Row::AbsNew, 0},
-    {Row::FullMoon, 0, 106, 100, Row::AbsNew, 0},   {Row::FullMoon, -1, 106, 33, Row::SincePrevious, 0},
+    {Row::NewMoon, 0, 100, 66, Row::Constant, 0},        {Row::NewMoon, -1, 100, 100, Row::Constant, 1},
+    {Row::NewMoon, -2, 101, 100, Row::Constant, 2},      {Row::NewMoon, -3, 101, 100, Row::Constant, 3},
+    {Row::NewMoon, -4, 102, 66, Row::Constant, 4},       {Row::NewMoon, -5, 102, 33, Row::Constant, 5},
+    {Row::NewMoon, -6, 103, 0, Row::Constant, 6},        {Row::NewMoon, -7, 103, 0, Row::Constant, 7},
+    {Row::NewMoon, -8, 103, 0, Row::Constant, 8},        {Row::NewMoon, -9, 103, 0, Row::Constant, 9},
+    {Row::FullMoon, 6, 104, 0, Row::AbsNew, 0},          {Row::FullMoon, 5, 104, 33, Row::AbsNew, 0},
+    {Row::FullMoon, 4, 104, 33, Row::AbsNew, 0},         {Row::FullMoon, 3, 105, 100, Row::AbsNew, 0},
+    {Row::FullMoon, 2, 105, 66, Row::AbsNew, 0},         {Row::FullMoon, 1, 106, 66, Row::AbsNew, 0},
+    {Row::FullMoon, 0, 106, 100, Row::AbsNew, 0},        {Row::FullMoon, -1, 106, 33, Row::SincePrevious, 0},
     {Row::FullMoon, -2, 107, 33, Row::SincePrevious, 0}, {Row::FullMoon, -3, 107, 0, Row::SincePrevious, 0},
     {Row::FullMoon, -4, 108, 0, Row::SincePrevious, 0},  {Row::FullMoon, -5, 108, 0, Row::SincePrevious, 0},
     {Row::FullMoon, -6, 109, 0, Row::SincePrevious, 0},  {Row::FullMoon, -7, 109, 0, Row::SincePrevious, 0},
@@ -52,8 +54,10 @@ PhaseSearch searchPhaseTable(const PhaseTable& table, DateSerial date) {
         s.phaseIndex = static_cast<std::int16_t>(i);
         s.fullMoonFromNextSlot = !table.FullMoonDate[slot(i)].has_value();
         s.newMoonFromNextSlot = !table.NewMoonDate[slot(i)].has_value();
-        const auto& full = s.fullMoonFromNextSlot ? table.FullMoonDate[slot(i + 1)] : table.FullMoonDate[slot(i)];
-        const auto& fresh = s.newMoonFromNextSlot ? table.NewMoonDate[slot(i + 1)] : table.NewMoonDate[slot(i)];
+        const auto& full =
+            s.fullMoonFromNextSlot ? table.FullMoonDate[slot(i + 1)] : table.FullMoonDate[slot(i)];
+        const auto& fresh =
+            s.newMoonFromNextSlot ? table.NewMoonDate[slot(i + 1)] : table.NewMoonDate[slot(i)];
         const auto& previous =
             table.NewMoonDate[slot(i - 2)] ? table.NewMoonDate[slot(i - 2)] : table.NewMoonDate[slot(i - 1)];
         if (!full || !fresh || !previous) {

@@ -6,7 +6,9 @@
 namespace biteclock {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // The number's characters with blanks removed, as far as they form a number; `rest` tells whether
 // anything but blanks followed.
@@ -41,7 +43,8 @@ std::string numberPrefix(std::string_view text, bool& rest) {
             exponent += compact[j++];
         }
         const std::size_t firstDigit = j;
-        while (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j])) && j - firstDigit < 4) {
+        while (j < compact.size() && std::isdigit(static_cast<unsigned char>(compact[j])) &&
+               j - firstDigit < 4) {
             exponent += compact[j++];
         }
         if (j > firstDigit) {

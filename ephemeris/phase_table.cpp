@@ -8,7 +8,9 @@ namespace {
 // The lunation series works with this value of pi, not a fuller one.
 constexpr double kRad = 3.14159265 / 180;
 
-double intOf(double x) { return std::floor(x); }
+double intOf(double x) {
+    return std::floor(x);
+}
 
 struct LunationBase {
     double k = 0;

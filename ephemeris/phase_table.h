@@ -41,6 +41,8 @@ PhaseTable computePhaseTable(int year, double zoneOffsetHours, const ClockDesign
 
 /// The year whose table the almanac rates a date from: its own year, or the year before in January
 /// (a year's table begins about the first of January and runs some fifteen lunations).
-inline int tableYearFor(const CalendarDate& date) { return date.month == 1 ? date.year - 1 : date.year; }
+inline int tableYearFor(const CalendarDate& date) {
+    return date.month == 1 ? date.year - 1 : date.year;
+}
 
 } // namespace biteclock

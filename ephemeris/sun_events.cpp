@@ -11,8 +11,9 @@ SkyPosition sunPosition(double t, double tt) {
     const double v = 0.39785 * std::sin(l) - 0.01 * std::sin(l - g) + 0.00333 * std::sin(l + g) -
                      0.00021 * tt * std::sin(l);
     const double u = 1 - 0.03349 * std::cos(g) - 0.00014 * std::cos(2 * l) + 0.00008 * std::cos(l);
-    const double w = -0.0001 - 0.04129 * std::sin(2 * l) + 0.03211 * std::sin(g) + 0.00104 * std::sin(2 * l - g) -
-                     0.00035 * std::sin(2 * l + g) - 0.00008 * tt * std::sin(g);
+    const double w = -0.0001 - 0.04129 * std::sin(2 * l) + 0.03211 * std::sin(g) +
+                     0.00104 * std::sin(2 * l - g) - 0.00035 * std::sin(2 * l + g) -
+                     0.00008 * tt * std::sin(g);
     double s = w / std::sqrt(u - v * v);
     SkyPosition p;
     p.rightAscension = l + std::atan(s / std::sqrt(1 - s * s));

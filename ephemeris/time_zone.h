@@ -27,7 +27,8 @@ public:
 /// A zone given once, for tests and tools.
 class FixedTimeZoneSource final : public TimeZoneSource {
 public:
-    explicit FixedTimeZoneSource(std::optional<TimeZoneInfo> info) : info_(std::move(info)) {}
+    explicit FixedTimeZoneSource(std::optional<TimeZoneInfo> info)
+        : info_(std::move(info)) {}
     std::optional<TimeZoneInfo> current() const override { return info_; }
 
 private:
