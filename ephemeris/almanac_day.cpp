@@ -29,19 +29,27 @@ AlmanacDay::AlmanacDay(AlmanacFlavour flavour, ClockDesignators designators)
     , designators_(std::move(designators)) {}
 
 void AlmanacDay::startFresh() {
-    Caches keep = std::move(caches_);
+    std::shared_ptr<Caches> keep = std::move(caches_);
     *this = AlmanacDay(flavour_, designators_);
     caches_ = std::move(keep);
 }
 
+AlmanacDay::Caches& AlmanacDay::caches() {
+    if (!caches_) {
+        caches_ = std::make_shared<Caches>();
+    }
+    return *caches_;
+}
+
 const PhaseTable& AlmanacDay::tableFor(int year) {
-    for (const CachedTable& c : caches_.tables) {
+    Caches& cache = caches();
+    for (const CachedTable& c : cache.tables) {
         if (c.year == year && c.zoneOffsetHours == observer.zoneOffsetHours) {
             return c.table;
         }
     }
-    CachedTable& c = caches_.tables[caches_.nextTable];
-    caches_.nextTable = (caches_.nextTable + 1) % caches_.tables.size();
+    CachedTable& c = cache.tables[cache.nextTable];
+    cache.nextTable = (cache.nextTable + 1) % cache.tables.size();
     c.year = year;
     c.zoneOffsetHours = observer.zoneOffsetHours;
     c.table = computePhaseTable(year, observer.zoneOffsetHours, designators_);
@@ -51,17 +59,18 @@ const PhaseTable& AlmanacDay::tableFor(int year) {
 const MoonDay& AlmanacDay::moonDayFor(DateSerial date) {
     // A day's moonrise and moonset are the same whoever asks: the periods of three days in a row
     // share them.
-    for (const CachedMoonDay& c : caches_.moonDays) {
+    Caches& cache = caches();
+    for (const CachedMoonDay& c : cache.moonDays) {
         if (c.used && c.date == date && c.observer == observer) {
             return c.day;
         }
     }
-    CachedMoonDay& c = caches_.moonDays[caches_.nextMoonDay];
-    caches_.nextMoonDay = (caches_.nextMoonDay + 1) % caches_.moonDays.size();
+    CachedMoonDay& c = cache.moonDays[cache.nextMoonDay];
+    cache.nextMoonDay = (cache.nextMoonDay + 1) % cache.moonDays.size();
     c.used = true;
     c.date = date;
     c.observer = observer;
-    c.day = computeMoonDay(calendarDate(date), observer);
+    c.day = computeMoonDay(calendarDate(date), observer, &cache.moonPositions);
     return c.day;
 }
 
@@ -184,10 +193,11 @@ PhaseTable& AlmanacDay::tableReaching(DateSerial date) {
         return phases;
     }
     const int year = tableYearFor(calendarDate(date));
-    if (ownYearTable_.year != year || ownYearTable_.zoneOffsetHours != observer.zoneOffsetHours) {
-        ownYearTable_ = tableFor(year);
+    PhaseTable& own = caches().ownYearTable;
+    if (own.year != year || own.zoneOffsetHours != observer.zoneOffsetHours) {
+        own = tableFor(year);
     }
-    return ownYearTable_;
+    return own;
 }
 
 void AlmanacDay::writeCaptions(const PhaseTable& table, int dN, int dF) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace biteclock {
@@ -156,8 +157,11 @@ private:
         std::size_t nextTable = 0;
         std::array<CachedMoonDay, 4> moonDays{};
         std::size_t nextMoonDay = 0;
+        PhaseTable ownYearTable; ///< the table of a date the context's table does not reach
+        MoonPositionMemo moonPositions;
     };
 
+    Caches& caches();
     const PhaseTable& tableFor(int year);
     const MoonDay& moonDayFor(DateSerial date);
     PhaseTable& tableReaching(DateSerial date);
@@ -166,8 +170,8 @@ private:
     AlmanacFlavour flavour_;
     ClockDesignators designators_;
     bool neighbourRun_ = false;
-    PhaseTable ownYearTable_;
-    Caches caches_;
+    // Pure results keyed by their inputs; copies of a context may share them.
+    std::shared_ptr<Caches> caches_;
 };
 
 } // namespace biteclock

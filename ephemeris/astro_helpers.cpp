@@ -1,23 +1,8 @@
 #include "astro_helpers.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace biteclock {
-
-double frac(double x) {
-    return x - std::floor(x);
-}
-
-int sgn(double x) {
-    if (x > 0) {
-        return 1;
-    }
-    if (x < 0) {
-        return -1;
-    }
-    return 0;
-}
 
 JulianDay calendarToJulian(int year, int month, double day) {
     const double y = year;
@@ -87,13 +72,17 @@ std::optional<ClockTime> hourEvent(int c0, double v0, double v1, double v2) {
 
 std::string eventClockText(int hour, int minute, const ClockDesignators& designators) {
     int h12 = hour % 12;
-    if (h12 == 0) {
-        h12 = 12;
+    if (h12 <= 0) {
+        h12 += 12;
     }
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%02d:%02d ", h12 % 100, ((minute % 100) + 100) % 100);
-    std::string text(digits);
-    text += hour < 12 ? designators.am : designators.pm;
+    minute = ((minute % 60) + 60) % 60;
+    const std::string& designator = hour % 24 < 12 ? designators.am : designators.pm;
+    const char digits[6] = {static_cast<char>('0' + h12 / 10),    static_cast<char>('0' + h12 % 10),    ':',
+                            static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10), ' '};
+    std::string text;
+    text.reserve(sizeof digits + designator.size());
+    text.append(digits, sizeof digits);
+    text += designator;
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +16,14 @@ inline constexpr double DR = P1 / 180;
 inline constexpr double K1 = 15 * DR * 1.0027379;
 
 /// frac(x) = x - floor(x), in [0, 1) towards minus infinity.
-double frac(double x);
+inline double frac(double x) {
+    return x - std::floor(x);
+}
 
 /// -1, 0 or +1.
-int sgn(double x);
+inline int sgn(double x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 /// A Julian day split into a whole part J and a day fraction F; J + F is the Julian date.
 struct JulianDay {

@@ -48,7 +48,17 @@ DateTimeSeconds rawTimeOfDay(std::string_view raw) {
 }
 
 std::string rawEventText(ClockTime time) {
-    return "   " + std::to_string(time.hour) + " : " + std::to_string(time.minute);
+    std::string text = "   ";
+    auto appendWhole = [&text](int value) {
+        if (value >= 10) {
+            text += static_cast<char>('0' + value / 10 % 10);
+        }
+        text += static_cast<char>('0' + value % 10);
+    };
+    appendWhole(time.hour);
+    text += " : ";
+    appendWhole(time.minute);
+    return text;
 }
 
 std::optional<FishingPeriods> computeFishingPeriods(DateSerial base,

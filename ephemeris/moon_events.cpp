@@ -65,7 +65,7 @@ double interpolate3(double f0, double f1, double f2, double p) {
     return f0 + p * (2 * a + b * (2 * p - 1));
 }
 
-MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer) {
+MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer, MoonPositionMemo* memo) {
     const double l5 = observer.longitudeDeg / 360;
     const double z0 = observer.zoneWestHours / 24;
     const JulianDay jd = calendarToJulian(date.year, date.month, date.day);
@@ -74,9 +74,28 @@ MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer) {
     t = t + z0;
 
     std::array<SkyPosition, 3> pos;
-    for (auto& p : pos) {
-        p = moonPosition(t);
+    std::array<double, 3> instants{};
+    for (std::size_t i = 0; i < pos.size(); ++i) {
+        instants[i] = t;
+        bool known = false;
+        if (memo && memo->valid) {
+            for (std::size_t k = 0; k < memo->instants.size() && !known; ++k) {
+                // Only the very same instant gives the very same position.
+                if (memo->instants[k] == t) {
+                    pos[i] = memo->positions[k];
+                    known = true;
+                }
+            }
+        }
+        if (!known) {
+            pos[i] = moonPosition(t);
+        }
         t = t + 0.5;
+    }
+    if (memo) {
+        memo->instants = instants;
+        memo->positions = pos;
+        memo->valid = true;
     }
     if (pos[1].rightAscension <= pos[0].rightAscension) {
         pos[1].rightAscension = pos[1].rightAscension + P2;

@@ -4,6 +4,7 @@
 #include "calendar.h"
 #include "observer.h"
 
+#include <array>
 #include <optional>
 
 namespace biteclock {
@@ -25,6 +26,14 @@ struct MoonDay {
     DayOutcome outcome = DayOutcome::Undetermined;
 };
 
-MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer);
+/// The Moon's positions last computed, by their instant: a day's last position (the following
+/// zone midnight) is the next day's first, so a run of days computes it once.
+struct MoonPositionMemo {
+    std::array<double, 3> instants{};
+    std::array<SkyPosition, 3> positions{};
+    bool valid = false;
+};
+
+MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer, MoonPositionMemo* memo = nullptr);
 
 } // namespace biteclock

@@ -1,0 +1,376 @@
+#include "cli_options.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace biteclock::cli {
+namespace {
+
+std::optional<double> parseNumber(const std::string& text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (*begin == '+') {
+        ++begin;
+    }
+    double value = 0;
+    const auto result = std::from_chars(begin, end, value, std::chars_format::fixed);
+    if (result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> parseWhole(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc{} || result.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "DD:MM" followed by one of two hemisphere letters; the second letter negates.
+std::optional<double> parseDegreesMinutes(const std::string& text, char positive, char negative,
+                                          int maxDegrees) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos || text.size() < colon + 3) {
+        return std::nullopt;
+    }
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
+    if (letter != positive && letter != negative) {
+        return std::nullopt;
+    }
+    const auto degrees = parseWhole(text.substr(0, colon));
+    const auto minutes = parseNumber(text.substr(colon + 1, text.size() - colon - 2));
+    if (!degrees || !minutes || *degrees < 0 || *degrees > maxDegrees || *minutes < 0 || *minutes >= 60) {
+        return std::nullopt;
+    }
+    // The minutes are added to the degrees as the settings keep them; the letter carries the sign.
+    const double value = *degrees + *minutes / 60;
+    return letter == negative ? -value : value;
+}
+
+std::optional<double> parseAngle(const std::string& text, char positive, char negative, double limit) {
+    if (text.find(':') != std::string::npos) {
+        const auto value = parseDegreesMinutes(text, positive, negative, static_cast<int>(limit) - 1);
+        if (value && std::fabs(*value) < limit) {
+            return value;
+        }
+        return std::nullopt;
+    }
+    const auto value = parseNumber(text);
+    if (!value || std::fabs(*value) >= limit) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<OutputFormat> parseFormat(const std::string& text) {
+    if (text == "text") {
+        return OutputFormat::Text;
+    }
+    if (text == "json") {
+        return OutputFormat::Json;
+    }
+    if (text == "csv") {
+        return OutputFormat::Csv;
+    }
+    return std::nullopt;
+}
+
+std::string quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+// Walks the options of one command; the first problem is kept.
+class OptionReader {
+public:
+    OptionReader(const std::vector<std::string>& arguments, std::size_t first)
+        : args_(arguments)
+        , next_(first) {}
+
+    bool done() const { return next_ >= args_.size() || !error_.empty(); }
+    const std::string& error() const { return error_; }
+
+    std::string take() { return args_[next_++]; }
+
+    std::optional<std::string> value(const std::string& option) {
+        if (next_ >= args_.size()) {
+            fail(option + ": a value is missing");
+            return std::nullopt;
+        }
+        return args_[next_++];
+    }
+
+    void fail(const std::string& message) {
+        if (error_.empty()) {
+            error_ = message;
+        }
+    }
+
+private:
+    const std::vector<std::string>& args_;
+    std::size_t next_;
+    std::string error_;
+};
+
+// Reads one location option if `option` is one; returns false when it is not.
+bool readLocationOption(OptionReader& reader, const std::string& option, LocationOptions& location,
+                        bool offsetOnly) {
+    if (option == "--gmt") {
+        if (const auto v = reader.value(option)) {
+            const auto hours = parseNumber(*v);
+            if (!hours || *hours < -12 || *hours > 13) {
+                reader.fail(
+                    "--gmt: expected hours east of Greenwich from -12 to 13 (fractions allowed), got " +
+                    quoted(*v));
+            } else {
+                location.gmtHours = hours;
+            }
+        }
+        return true;
+    }
+    if (offsetOnly) {
+        return false;
+    }
+    if (option == "--lat") {
+        if (const auto v = reader.value(option)) {
+            location.latitudeDeg = parseLatitude(*v);
+            if (!location.latitudeDeg) {
+                reader.fail(
+                    "--lat: expected decimal degrees above -90 and below 90 (north positive) or DD:MM "
+                    "with N or S, got " +
+                    quoted(*v));
+            }
+        }
+        return true;
+    }
+    if (option == "--lon") {
+        if (const auto v = reader.value(option)) {
+            location.longitudeDeg = parseLongitude(*v);
+            if (!location.longitudeDeg) {
+                reader.fail(
+                    "--lon: expected decimal degrees above -180 and below 180 (east positive) or DDD:MM "
+                    "with E or W, got " +
+                    quoted(*v));
+            }
+        }
+        return true;
+    }
+    if (option == "--location") {
+        if (const auto v = reader.value(option)) {
+            if (v->empty()) {
+                reader.fail("--location: expected the name of a saved location");
+            } else {
+                location.locationName = *v;
+            }
+        }
+        return true;
+    }
+    if (option == "--south") {
+        location.south = true;
+        return true;
+    }
+    return false;
+}
+
+bool readFormatOption(OptionReader& reader, const std::string& option, OutputFormat& format, bool allowText) {
+    if (option != "--format") {
+        return false;
+    }
+    if (const auto v = reader.value(option)) {
+        const auto f = parseFormat(*v);
+        if (!f || (!allowText && *f == OutputFormat::Text)) {
+            reader.fail(allowText ? "--format: expected text, json or csv, got " + quoted(*v)
+                                  : "--format: expected json or csv, got " + quoted(*v));
+        } else {
+            format = *f;
+        }
+    }
+    return true;
+}
+
+std::optional<DateSerial> readDate(OptionReader& reader, const std::string& option) {
+    const auto v = reader.value(option);
+    if (!v) {
+        return std::nullopt;
+    }
+    const auto date = parseIsoDate(*v);
+    if (!date) {
+        reader.fail(option + ": expected a date YYYY-MM-DD from 1901-01-01 to 2200-12-31, got " + quoted(*v));
+    }
+    return date;
+}
+
+ParsedCommand finish(const OptionReader& reader, Command command) {
+    if (!reader.error().empty()) {
+        return {std::nullopt, reader.error()};
+    }
+    return {std::move(command), {}};
+}
+
+ParsedCommand parseDay(const std::vector<std::string>& arguments) {
+    DayCommand day;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (option == "--date") {
+            day.date = readDate(reader, option);
+        } else if (!readLocationOption(reader, option, day.location, false) &&
+                   !readFormatOption(reader, option, day.format, true)) {
+            reader.fail("day: unknown option " + quoted(option) + " (see --help)");
+        }
+    }
+    return finish(reader, day);
+}
+
+ParsedCommand parseRange(const std::vector<std::string>& arguments) {
+    RangeCommand range;
+    std::optional<DateSerial> from;
+    std::optional<int> days;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (option == "--from") {
+            from = readDate(reader, option);
+        } else if (option == "--days") {
+            if (const auto v = reader.value(option)) {
+                days = parseWhole(*v);
+                if (!days || *days < 1) {
+                    reader.fail("--days: expected a whole number of days, 1 or more, got " + quoted(*v));
+                }
+            }
+        } else if (!readLocationOption(reader, option, range.location, false) &&
+                   !readFormatOption(reader, option, range.format, false)) {
+            reader.fail("range: unknown option " + quoted(option) + " (see --help)");
+        }
+    }
+    if (reader.error().empty()) {
+        if (!from) {
+            return {std::nullopt, "range: --from YYYY-MM-DD is required"};
+        }
+        if (!days) {
+            return {std::nullopt, "range: --days N is required"};
+        }
+        const DateSerial last = dateSerial(kLastYear, 12, 31);
+        if (static_cast<long long>(*from) + *days - 1 > last) {
+            return {std::nullopt, "--days: the range would run past 2200-12-31; from that --from date it "
+                                  "takes at most " +
+                                      std::to_string(last - *from + 1) + " days"};
+        }
+        range.from = *from;
+        range.days = *days;
+    }
+    return finish(reader, range);
+}
+
+ParsedCommand parseTable(const std::vector<std::string>& arguments) {
+    TableCommand table;
+    std::optional<int> year;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (option == "--year") {
+            if (const auto v = reader.value(option)) {
+                year = parseWhole(*v);
+                if (!year || *year < kFirstYear || *year > kLastYear) {
+                    reader.fail("--year: expected a year from 1901 to 2200, got " + quoted(*v));
+                }
+            }
+        } else if (!readLocationOption(reader, option, table.location, true) &&
+                   !readFormatOption(reader, option, table.format, true)) {
+            reader.fail("table: unknown option " + quoted(option) + " (see --help)");
+        }
+    }
+    if (reader.error().empty() && !year) {
+        return {std::nullopt, "table: --year Y is required"};
+    }
+    table.year = year.value_or(kFirstYear);
+    return finish(reader, table);
+}
+
+} // namespace
+
+std::optional<double> parseLatitude(const std::string& text) {
+    return parseAngle(text, 'N', 'S', 90);
+}
+
+std::optional<double> parseLongitude(const std::string& text) {
+    return parseAngle(text, 'E', 'W', 180);
+}
+
+std::optional<DateSerial> parseIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    const auto year = parseWhole(text.substr(0, 4));
+    const auto month = parseWhole(text.substr(5, 2));
+    const auto day = parseWhole(text.substr(8, 2));
+    if (!year || !month || !day || *year < kFirstYear || *year > kLastYear ||
+        !isValidDate(*year, *month, *day)) {
+        return std::nullopt;
+    }
+    return dateSerial(*year, *month, *day);
+}
+
+ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) {
+        return {std::nullopt, "a command is missing: day, range or table (see --help)"};
+    }
+    const std::string& command = arguments.front();
+    if (command == "--help" || command == "-h" || command == "help") {
+        return {HelpCommand{}, {}};
+    }
+    if (command == "--version") {
+        return {VersionCommand{}, {}};
+    }
+    for (const std::string& a : arguments) {
+        if (a == "--help" || a == "-h") {
+            return {HelpCommand{}, {}};
+        }
+    }
+    if (command == "day") {
+        return parseDay(arguments);
+    }
+    if (command == "range") {
+        return parseRange(arguments);
+    }
+    if (command == "table") {
+        return parseTable(arguments);
+    }
+    return {std::nullopt,
+            "unknown command " + quoted(command) + ": expected day, range or table (see --help)"};
+}
+
+std::string usageText() {
+    return R"(Usage: biteclock-cli COMMAND [OPTIONS]
+
+Solunar fishing almanac: sun and moon times, fishing periods and the day's prediction.
+
+Commands:
+  day    [--date YYYY-MM-DD] [LOCATION] [--format text|json|csv]
+         One day, as the Biteclock window shows it (today when no date is given).
+  range  --from YYYY-MM-DD --days N [LOCATION] [--format json|csv]
+         N consecutive days, one JSON object (JSON Lines) or CSV row per day.
+  table  --year Y [--gmt H] [--format text|json|csv]
+         The 31 new and full moons that start at the first new moon of year Y.
+
+Location (whatever is not given comes from the stored current location):
+  --lat L          latitude, decimal degrees north positive (40.7, -33.87) or DD:MM with N/S (40:30S)
+  --lon L          longitude, decimal degrees east positive (-74, 151.2) or DDD:MM with E/W (74:00W)
+  --gmt H          hours east of Greenwich, -12 to 13, fractions allowed (-4, 9.5)
+  --location NAME  a location saved in Biteclock
+  --south          show the Moon pictures as seen from the southern hemisphere
+
+Dates run from 1901-01-01 to 2200-12-31. Errors go to standard error with exit code 2.
+  --help           this text
+  --version        the version
+)";
+}
+
+} // namespace biteclock::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "calendar.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace biteclock::cli {
+
+enum class OutputFormat { Text, Json, Csv };
+
+/// Where the observer comes from: coordinates given on the command line, a saved location, or
+/// (for whatever is not given) the stored current location.
+struct LocationOptions {
+    std::optional<double> latitudeDeg;  ///< north positive, above -90 and below 90
+    std::optional<double> longitudeDeg; ///< east positive, above -180 and below 180
+    std::optional<double> gmtHours;     ///< -12 to 13, east positive
+    std::optional<std::string> locationName;
+    bool south = false; ///< Moon pictures as seen from the southern hemisphere
+};
+
+struct DayCommand {
+    std::optional<DateSerial> date; ///< today when not given
+    LocationOptions location;
+    OutputFormat format = OutputFormat::Text;
+};
+
+struct RangeCommand {
+    DateSerial from = 0;
+    int days = 1;
+    LocationOptions location;
+    OutputFormat format = OutputFormat::Json; ///< JSON Lines
+};
+
+struct TableCommand {
+    int year = 2000;
+    LocationOptions location; ///< only the offset is used
+    OutputFormat format = OutputFormat::Text;
+};
+
+struct HelpCommand {};
+struct VersionCommand {};
+
+using Command = std::variant<DayCommand, RangeCommand, TableCommand, HelpCommand, VersionCommand>;
+
+/// A parsed command line, or one line saying what was wrong.
+struct ParsedCommand {
+    std::optional<Command> command;
+    std::string error;
+};
+
+/// Parses the arguments after the program name.
+ParsedCommand parseCommandLine(const std::vector<std::string>& arguments);
+
+/// A latitude as decimal degrees (north positive) or "DD:MM" with "N" or "S"; none when malformed
+/// or not below 90 degrees either way.
+std::optional<double> parseLatitude(const std::string& text);
+/// A longitude as decimal degrees (east positive) or "DDD:MM" with "E" or "W"; below 180 either way.
+std::optional<double> parseLongitude(const std::string& text);
+/// A date "YYYY-MM-DD" from 1901-01-01 to 2200-12-31.
+std::optional<DateSerial> parseIsoDate(const std::string& text);
+
+std::string usageText();
+
+} // namespace biteclock::cli

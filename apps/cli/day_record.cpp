@@ -1,0 +1,241 @@
+#include "day_record.h"
+
+#include "daily_refresh.h"
+#include "date_rules.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace biteclock::cli {
+namespace {
+
+void appendNumber(std::string& out, long value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+void appendDigits(std::string& out, int value, int width) {
+    char digits[8];
+    for (int i = width - 1; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    out.append(digits, static_cast<std::size_t>(width));
+}
+
+} // namespace
+
+std::string isoDate(DateSerial serial) {
+    const CalendarDate c = calendarDate(serial);
+    std::string text;
+    text.reserve(10);
+    appendDigits(text, c.year, 4);
+    text += '-';
+    appendDigits(text, c.month, 2);
+    text += '-';
+    appendDigits(text, c.day, 2);
+    return text;
+}
+
+DayRecord computeDayRecord(AlmanacDay& day, DateSerial date) {
+    const Observer observer = day.observer;
+    const bool moonNorth = day.moonorth;
+    day.startFresh();
+    day.observer = observer;
+    day.moonorth = moonNorth;
+    // The graph rows do not touch any value shown here, so none are drawn.
+    refreshDay(day, date, 0, false);
+
+    const CalendarDate c = calendarDate(date);
+    DayRecord r;
+    r.date = isoDate(date);
+    r.weekday = weekdayName(weekdayNumber(date));
+    r.season = seasonLabel(c.month, c.day);
+    r.sunrise = day.main.Text2;
+    r.sunset = day.main.Text32;
+    r.dayLength = day.main.Text6;
+    r.moonrise = day.main.Text21;
+    r.moonset = day.main.Text39;
+    r.upperMajor = day.main.Text4;
+    r.lowerMajor = day.main.Text5;
+    r.riseMinor = day.main.Text8;
+    r.setMinor = day.main.Text7;
+    r.moonAge = day.MoonAge;
+    r.moonPicture = day.MoonPictureId;
+    r.rating = day.DayRating;
+    r.ratingText = day.RatingText;
+    r.ratingColour = std::atol(day.RatingColour.c_str());
+    if (day.main.Label14.visible) {
+        r.phaseEvent = day.main.Label14.text;
+    }
+    if (day.main.Label18.visible) {
+        r.phaseEventTime = day.main.Label18.text;
+    }
+    r.distanceKm = std::atol(day.main.Label13.c_str());
+    return r;
+}
+
+std::string_view csvHeader() {
+    return "date,weekday,season,sunrise,sunset,day_length,moonrise,moonset,upper_major,lower_major,"
+           "rise_minor,set_minor,moon_age,moon_picture,rating,rating_text,rating_colour,phase_event,"
+           "phase_event_time,distance_km";
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        out.append(text.substr(start, i - start));
+        start = i + 1;
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default: {
+            static constexpr char kHex[] = "0123456789abcdef";
+            const char escaped[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+            out.append(escaped, sizeof escaped);
+        }
+        }
+    }
+    out.append(text.substr(start));
+    out += '"';
+}
+
+void appendCsvField(std::string& out, std::string_view text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+void appendJson(std::string& out, const DayRecord& r) {
+    auto text = [&out](std::string_view key, std::string_view value) {
+        out += '"';
+        out += key;
+        out += "\":";
+        appendJsonString(out, value);
+        out += ',';
+    };
+    auto number = [&out](std::string_view key, long value) {
+        out += '"';
+        out += key;
+        out += "\":";
+        appendNumber(out, value);
+        out += ',';
+    };
+    out += '{';
+    text("date", r.date);
+    text("weekday", r.weekday);
+    text("season", r.season);
+    text("sunrise", r.sunrise);
+    text("sunset", r.sunset);
+    text("day_length", r.dayLength);
+    text("moonrise", r.moonrise);
+    text("moonset", r.moonset);
+    text("upper_major", r.upperMajor);
+    text("lower_major", r.lowerMajor);
+    text("rise_minor", r.riseMinor);
+    text("set_minor", r.setMinor);
+    number("moon_age", r.moonAge);
+    number("moon_picture", r.moonPicture);
+    number("rating", r.rating);
+    text("rating_text", r.ratingText);
+    number("rating_colour", r.ratingColour);
+    text("phase_event", r.phaseEvent);
+    text("phase_event_time", r.phaseEventTime);
+    number("distance_km", r.distanceKm);
+    out.back() = '}';
+    out += '\n';
+}
+
+void appendCsv(std::string& out, const DayRecord& r) {
+    auto text = [&out](std::string_view value) {
+        appendCsvField(out, value);
+        out += ',';
+    };
+    auto number = [&out](long value) {
+        appendNumber(out, value);
+        out += ',';
+    };
+    text(r.date);
+    text(r.weekday);
+    text(r.season);
+    text(r.sunrise);
+    text(r.sunset);
+    text(r.dayLength);
+    text(r.moonrise);
+    text(r.moonset);
+    text(r.upperMajor);
+    text(r.lowerMajor);
+    text(r.riseMinor);
+    text(r.setMinor);
+    number(r.moonAge);
+    number(r.moonPicture);
+    number(r.rating);
+    text(r.ratingText);
+    number(r.ratingColour);
+    text(r.phaseEvent);
+    text(r.phaseEventTime);
+    appendNumber(out, r.distanceKm);
+    out += '\n';
+}
+
+void appendText(std::string& out, const DayRecord& r) {
+    auto line = [&out](std::string_view label, std::string_view value) {
+        out += label;
+        out.append(label.size() < 20 ? 20 - label.size() : 1, ' ');
+        out += value;
+        out += '\n';
+    };
+    std::string heading = std::string(r.weekday) + " " + r.date;
+    if (!r.season.empty()) {
+        heading += " (" + std::string(r.season) + ")";
+    }
+    line("Date", heading);
+    line("Sunrise", r.sunrise);
+    line("Sunset", r.sunset);
+    line("Day length", r.dayLength);
+    line("Moonrise", r.moonrise);
+    line("Moonset", r.moonset);
+    line("Major, Moon above", r.upperMajor);
+    line("Major, Moon below", r.lowerMajor);
+    line("Minor, moonrise", r.riseMinor);
+    line("Minor, moonset", r.setMinor);
+    line("Moon age", std::to_string(r.moonAge) + (r.moonAge == 1 ? " day" : " days"));
+    line("Moon picture", std::to_string(r.moonPicture));
+    line("Prediction", std::string(r.ratingText) + " (" + std::to_string(r.rating) + ")");
+    if (!r.phaseEvent.empty()) {
+        line(r.phaseEvent, r.phaseEventTime);
+    }
+    line("Lunar distance", std::to_string(r.distanceKm) + " km");
+}
+
+} // namespace biteclock::cli
