@@ -77,13 +77,12 @@ std::string eventClockText(int hour, int minute, const ClockDesignators& designa
     }
     minute = ((minute % 60) + 60) % 60;
     const std::string& designator = hour % 24 < 12 ? designators.am : designators.pm;
-    const char digits[6] = {static_cast<char>('0' + h12 / 10),    static_cast<char>('0' + h12 % 10),    ':',
-                            static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10), ' '};
-    std::string text;
-    text.reserve(sizeof digits + designator.size());
-    text.append(digits, sizeof digits);
-    text += designator;
-    return text;
+    char text[40] = {static_cast<char>('0' + h12 / 10),    static_cast<char>('0' + h12 % 10),    ':',
+                     static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10), ' '};
+    const std::size_t designatorLength =
+        designator.size() < sizeof text - 6 ? designator.size() : sizeof text - 6;
+    designator.copy(text + 6, designatorLength);
+    return std::string(text, 6 + designatorLength);
 }
 
 DayOutcome outcomeOf(bool anyEvent, double endValue) {

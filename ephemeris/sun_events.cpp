@@ -1,7 +1,6 @@
 #include "sun_events.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace biteclock {
 
@@ -103,12 +102,15 @@ std::optional<SunTexts> sunTexts(const SunDay& day, const ClockDesignators& desi
     if (minutes < 0) {
         minutes += 24 * 60;
     }
-    char length[16];
-    std::snprintf(length, sizeof length, "%02d : %02d", minutes / 60, minutes % 60);
+    const int hours = minutes / 60;
+    const int rest = minutes % 60;
+    const char length[7] = {
+        static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10), ' ', ':', ' ',
+        static_cast<char>('0' + rest / 10),  static_cast<char>('0' + rest % 10)};
     SunTexts texts;
     texts.sunrise = day.rise ? eventClockText(*day.rise, designators) : "No Rise";
     texts.sunset = day.set ? eventClockText(*day.set, designators) : "No Set";
-    texts.dayLength = length;
+    texts.dayLength.assign(length, sizeof length);
     return texts;
 }
 

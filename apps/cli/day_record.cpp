@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace biteclock::cli {
 namespace {
@@ -136,44 +138,116 @@ void appendCsvField(std::string& out, std::string_view text) {
     out += '"';
 }
 
+namespace {
+
+// Writes one JSON line into a buffer sized for it, then appends it in one piece: a range of a
+// hundred thousand days spends its time on the almanac, not on string growth.
+class JsonLineWriter {
+public:
+    explicit JsonLineWriter(std::size_t capacity)
+        : buffer_(capacity) {}
+
+    void raw(std::string_view text) {
+        std::memcpy(buffer_.data() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+    void raw(char c) { buffer_[size_++] = c; }
+
+    void key(std::string_view name) {
+        raw(first_ ? '{' : ',');
+        first_ = false;
+        raw('"');
+        raw(name);
+        raw("\":");
+    }
+
+    void text(std::string_view name, std::string_view value) {
+        key(name);
+        raw('"');
+        for (const char ch : value) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (c >= 0x20 && c != '"' && c != '\\') {
+                raw(ch);
+                continue;
+            }
+            static constexpr char kHex[] = "0123456789abcdef";
+            switch (c) {
+            case '"':
+                raw("\\\"");
+                break;
+            case '\\':
+                raw("\\\\");
+                break;
+            case '\n':
+                raw("\\n");
+                break;
+            case '\r':
+                raw("\\r");
+                break;
+            case '\t':
+                raw("\\t");
+                break;
+            default:
+                raw("\\u00");
+                raw(kHex[c >> 4]);
+                raw(kHex[c & 15]);
+            }
+        }
+        raw('"');
+    }
+
+    void number(std::string_view name, long value) {
+        key(name);
+        const auto result = std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), value);
+        size_ = static_cast<std::size_t>(result.ptr - buffer_.data());
+    }
+
+    void finish(std::string& out) {
+        raw("}\n");
+        out.append(buffer_.data(), size_);
+    }
+
+private:
+    std::vector<char> buffer_;
+    std::size_t size_ = 0;
+    bool first_ = true;
+};
+
+std::size_t jsonCapacity(const DayRecord& r) {
+    // Keys and numbers take under 512 characters; a text escapes to at most six per character.
+    const std::size_t texts = r.date.size() + r.weekday.size() + r.season.size() + r.sunrise.size() +
+                              r.sunset.size() + r.dayLength.size() + r.moonrise.size() + r.moonset.size() +
+                              r.upperMajor.size() + r.lowerMajor.size() + r.riseMinor.size() +
+                              r.setMinor.size() + r.ratingText.size() + r.phaseEvent.size() +
+                              r.phaseEventTime.size();
+    return 512 + 6 * texts;
+}
+
+} // namespace
+
 void appendJson(std::string& out, const DayRecord& r) {
-    auto text = [&out](std::string_view key, std::string_view value) {
-        out += '"';
-        out += key;
-        out += "\":";
-        appendJsonString(out, value);
-        out += ',';
-    };
-    auto number = [&out](std::string_view key, long value) {
-        out += '"';
-        out += key;
-        out += "\":";
-        appendNumber(out, value);
-        out += ',';
-    };
-    out += '{';
-    text("date", r.date);
-    text("weekday", r.weekday);
-    text("season", r.season);
-    text("sunrise", r.sunrise);
-    text("sunset", r.sunset);
-    text("day_length", r.dayLength);
-    text("moonrise", r.moonrise);
-    text("moonset", r.moonset);
-    text("upper_major", r.upperMajor);
-    text("lower_major", r.lowerMajor);
-    text("rise_minor", r.riseMinor);
-    text("set_minor", r.setMinor);
-    number("moon_age", r.moonAge);
-    number("moon_picture", r.moonPicture);
-    number("rating", r.rating);
-    text("rating_text", r.ratingText);
-    number("rating_colour", r.ratingColour);
-    text("phase_event", r.phaseEvent);
-    text("phase_event_time", r.phaseEventTime);
-    number("distance_km", r.distanceKm);
-    out.back() = '}';
-    out += '\n';
+    JsonLineWriter w(jsonCapacity(r));
+    w.text("date", r.date);
+    w.text("weekday", r.weekday);
+    w.text("season", r.season);
+    w.text("sunrise", r.sunrise);
+    w.text("sunset", r.sunset);
+    w.text("day_length", r.dayLength);
+    w.text("moonrise", r.moonrise);
+    w.text("moonset", r.moonset);
+    w.text("upper_major", r.upperMajor);
+    w.text("lower_major", r.lowerMajor);
+    w.text("rise_minor", r.riseMinor);
+    w.text("set_minor", r.setMinor);
+    w.number("moon_age", r.moonAge);
+    w.number("moon_picture", r.moonPicture);
+    w.number("rating", r.rating);
+    w.text("rating_text", r.ratingText);
+    w.number("rating_colour", r.ratingColour);
+    w.text("phase_event", r.phaseEvent);
+    w.text("phase_event_time", r.phaseEventTime);
+    w.number("distance_km", r.distanceKm);
+    w.finish(out);
 }
 
 void appendCsv(std::string& out, const DayRecord& r) {
