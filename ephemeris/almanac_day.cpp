@@ -34,6 +34,29 @@ void AlmanacDay::startFresh() {
     caches_ = std::move(keep);
 }
 
+void AlmanacDay::clearDayResults() {
+    DaysToNewMoon = DaysToFullMoon = PhaseIndex = MoonAge = MoonPictureId = DayRating = RatingIconId = 0;
+    RatingText.clear();
+    RatingColour.clear();
+    sunriseText.clear();
+    sunsetText.clear();
+    dayLengthText.clear();
+    moonriseText.clear();
+    moonsetText.clear();
+    UpperMajorText.clear();
+    RiseMinorText.clear();
+    LowerMajorText.clear();
+    SetMinorText.clear();
+    lunarDistanceEarthRadii = 0;
+    main = MainWindowFields{};
+    journal = JournalWindowFields{};
+    tray = TrayWindowFields{};
+    rise.clear();
+    seti.clear();
+    nomoon = nomoonset = special = kFalse;
+    dai = 0;
+}
+
 AlmanacDay::Caches& AlmanacDay::caches() {
     if (!caches_) {
         caches_ = std::make_shared<Caches>();
@@ -185,7 +208,13 @@ void AlmanacDay::moonriseset() {
 }
 
 void AlmanacDay::calcmoontime() {
-    phases = tableFor(calendarDate(AlmanacDate).year);
+    const int year = calendarDate(AlmanacDate).year;
+    // calcmoon only ever copies a neighbouring event's text into an empty slot, and redoes that
+    // before every read, so a table already computed for this year and zone is as good as new.
+    if (phases.year == year && phases.zoneOffsetHours == observer.zoneOffsetHours) {
+        return;
+    }
+    phases = tableFor(year);
 }
 
 PhaseTable& AlmanacDay::tableReaching(DateSerial date) {

@@ -140,6 +140,12 @@ struct AlmanacDay {
     /// Back to the state of a new context, keeping only the cached computations.
     void startFresh();
 
+    /// Clears every result a routine may leave as it was (a day with no row of the phase table, a
+    /// day the Sun or Moon sits exactly on the horizon at midnight), so that the next day computed
+    /// shows only its own values. The cheap way to compute a run of days as from a new context:
+    /// everything else is rewritten by the daily computation.
+    void clearDayResults();
+
 private:
     struct CachedTable {
         int year = 0;

@@ -2,6 +2,7 @@
 
 #include "daily_refresh.h"
 #include "date_rules.h"
+#include "moon_phase.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -41,11 +42,9 @@ std::string isoDate(DateSerial serial) {
 }
 
 DayRecord computeDayRecord(AlmanacDay& day, DateSerial date) {
-    const Observer observer = day.observer;
-    const bool moonNorth = day.moonorth;
-    day.startFresh();
-    day.observer = observer;
-    day.moonorth = moonNorth;
+    day.clearDayResults();
+    day.JournalPhaseLabel = false;
+    day.lookAhead = false;
     // The graph rows do not touch any value shown here, so none are drawn.
     refreshDay(day, date, 0, false);
 
@@ -67,14 +66,16 @@ DayRecord computeDayRecord(AlmanacDay& day, DateSerial date) {
     r.moonPicture = day.MoonPictureId;
     r.rating = day.DayRating;
     r.ratingText = day.RatingText;
-    r.ratingColour = std::atol(day.RatingColour.c_str());
+    if (const auto grade = ratingGrade(day.DayRating); grade && !day.RatingColour.empty()) {
+        r.ratingColour = grade->colourValue;
+    }
     if (day.main.Label14.visible) {
         r.phaseEvent = day.main.Label14.text;
     }
     if (day.main.Label18.visible) {
         r.phaseEventTime = day.main.Label18.text;
     }
-    r.distanceKm = std::atol(day.main.Label13.c_str());
+    std::from_chars(day.main.Label13.data(), day.main.Label13.data() + day.main.Label13.size(), r.distanceKm);
     return r;
 }
 

@@ -33,8 +33,8 @@ struct DayRecord {
     long distanceKm = 0;
 };
 
-/// Computes a day from a fresh state, as the window shows it when it opens on that date.
-/// `day` keeps its caches between calls; its observer and moonorth are kept.
+/// Computes a day as the window shows it when it opens on that date. `day` keeps its table and
+/// caches between calls (its results are cleared first); its observer and moonorth are used.
 DayRecord computeDayRecord(AlmanacDay& day, DateSerial date);
 
 /// "YYYY-MM-DD".
