@@ -1,0 +1,49 @@
+// The command line's range: every day of the almanac, 1901-01-01 to 2200-12-31, as JSON Lines
+// written to a file.
+#include "cli_app.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace biteclock::cli {
+namespace {
+
+CliEnvironment benchEnvironment() {
+    CliEnvironment env;
+    env.today = dateSerial(2000, 1, 1);
+    env.currentLocation = [] { return ObserverLocation{}; };
+    env.moonNorth = [] { return true; };
+    return env;
+}
+
+void BM_RangeAllDaysJsonLinesToFile(benchmark::State& state) {
+    const std::vector<std::string> args = {"range", "--from", "1901-01-01", "--days", "109573", "--lat",
+                                           "40.7",  "--lon",  "-74",        "--gmt",  "-4"};
+    const std::string path = "/tmp/biteclock_bench_range.jsonl";
+    std::ostringstream err;
+    for (auto _ : state) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        benchmark::DoNotOptimize(runCli(args, out, err, benchEnvironment()));
+    }
+    std::remove(path.c_str());
+    state.counters["days"] = 109573;
+    state.counters["us_per_day"] = benchmark::Counter(109573, benchmark::Counter::kIsIterationInvariantRate |
+                                                                  benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RangeAllDaysJsonLinesToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DayJson(benchmark::State& state) {
+    const std::vector<std::string> args = {"day", "--date", "2000-06-21", "--lat",    "40.7", "--lon",
+                                           "-74", "--gmt",  "-4",         "--format", "json"};
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(runCli(args, out, err, benchEnvironment()));
+    }
+}
+BENCHMARK(BM_DayJson)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace biteclock::cli
