@@ -1,0 +1,240 @@
+#include "tray_data_window.h"
+
+#include "tray_almanac.h"
+#include "tray_icon.h"
+#include "tray_texts.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPictureSize = 32;
+
+QLabel* pictureBox(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+// Dark text on a light prediction colour, white on a dark one.
+QColor textColourOn(const QColor& background) {
+    return background.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+} // namespace
+
+QLineEdit* TrayDataWindow::field(const QString& name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("No moonrise")) + 16);
+    return edit;
+}
+
+void TrayDataWindow::addTip(QWidget* widget, const QString& tip) {
+    tips_.append({widget, tip});
+}
+
+TrayDataWindow::TrayDataWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setWindowTitle(kInitialCaption);
+    setWindowIcon(trayIcon(201));
+
+    auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
+    moonrise_ = field(QStringLiteral("Text2"));
+    moonset_ = field(QStringLiteral("Text3"));
+    moonAge_ = field(QStringLiteral("moonAge"));
+    moonPicture_ = pictureBox(moonBox);
+    moonPicture_->setObjectName(QStringLiteral("moonPicture"));
+    phaseCaption_ = new QLabel(moonBox);
+    phaseCaption_->setObjectName(QStringLiteral("Label14"));
+    phaseCaption_->hide();
+    auto* moonGrid = new QGridLayout(moonBox);
+    moonGrid->addWidget(new QLabel(QStringLiteral("Rise:"), moonBox), 0, 0);
+    moonGrid->addWidget(moonrise_, 0, 1);
+    moonGrid->addWidget(new QLabel(QStringLiteral("Set:"), moonBox), 1, 0);
+    moonGrid->addWidget(moonset_, 1, 1);
+    moonGrid->addWidget(new QLabel(QStringLiteral("Age:"), moonBox), 2, 0);
+    moonGrid->addWidget(moonAge_, 2, 1);
+    moonGrid->addWidget(new QLabel(QStringLiteral("Days"), moonBox), 2, 2);
+    moonGrid->addWidget(moonPicture_, 0, 2, 2, 1, Qt::AlignCenter);
+    moonGrid->addWidget(phaseCaption_, 3, 0, 1, 3);
+    addTip(moonBox, QStringLiteral("Todays Moon rise, set, phase and age."));
+
+    auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
+    sunrise_ = field(QStringLiteral("sunrise"));
+    sunset_ = field(QStringLiteral("sunset"));
+    dayLength_ = field(QStringLiteral("dayLength"));
+    auto* sunGrid = new QGridLayout(sunBox);
+    sunGrid->addWidget(new QLabel(QStringLiteral("Rise:"), sunBox), 0, 0);
+    sunGrid->addWidget(sunrise_, 0, 1);
+    sunGrid->addWidget(new QLabel(QStringLiteral("Set:"), sunBox), 1, 0);
+    sunGrid->addWidget(sunset_, 1, 1);
+    sunGrid->addWidget(new QLabel(QStringLiteral("Length:"), sunBox), 2, 0);
+    sunGrid->addWidget(dayLength_, 2, 1);
+    sunGrid->addWidget(new QLabel(QStringLiteral("Hrs  :  Min"), sunBox), 2, 2);
+    addTip(sunBox, QStringLiteral("Todays Sun rise, set and length of day."));
+
+    auto* predictionBox = new QGroupBox(QStringLiteral("Fishing Prediction"), this);
+    fishPicture_ = pictureBox(predictionBox);
+    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
+    grade_ = new QLabel(predictionBox);
+    grade_->setObjectName(QStringLiteral("grade"));
+    grade_->setAlignment(Qt::AlignCenter);
+    grade_->setAutoFillBackground(true);
+    grade_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Excellent")) + 24);
+    grade_->setFrameShape(QFrame::StyledPanel);
+    auto* predictionRow = new QHBoxLayout(predictionBox);
+    predictionRow->addWidget(fishPicture_);
+    predictionRow->addWidget(grade_, 1);
+    addTip(predictionBox, QStringLiteral("Todays current fishing prediction"));
+
+    auto* timesBox = new QGroupBox(QStringLiteral("Fishing Times"), this);
+    upperMajor_ = field(QStringLiteral("Text4"));
+    riseMinor_ = field(QStringLiteral("Text8"));
+    lowerMajor_ = field(QStringLiteral("Text5"));
+    setMinor_ = field(QStringLiteral("Text7"));
+    auto* timesGrid = new QGridLayout(timesBox);
+    auto* majorHeading = new QLabel(QStringLiteral("Major"), timesBox);
+    auto* minorHeading = new QLabel(QStringLiteral("Minor"), timesBox);
+    timesGrid->addWidget(majorHeading, 0, 1, Qt::AlignCenter);
+    timesGrid->addWidget(minorHeading, 0, 2, Qt::AlignCenter);
+    timesGrid->addWidget(new QLabel(QStringLiteral("Moon Above"), timesBox), 1, 0);
+    timesGrid->addWidget(upperMajor_, 1, 1);
+    timesGrid->addWidget(riseMinor_, 1, 2);
+    timesGrid->addWidget(new QLabel(QStringLiteral("Moon Below"), timesBox), 2, 0);
+    timesGrid->addWidget(lowerMajor_, 2, 1);
+    timesGrid->addWidget(setMinor_, 2, 2);
+    for (QWidget* w : {static_cast<QWidget*>(majorHeading), static_cast<QWidget*>(upperMajor_),
+                       static_cast<QWidget*>(lowerMajor_)}) {
+        addTip(w, QStringLiteral("Major fishing times"));
+    }
+    for (QWidget* w : {static_cast<QWidget*>(minorHeading), static_cast<QWidget*>(riseMinor_),
+                       static_cast<QWidget*>(setMinor_)}) {
+        addTip(w, QStringLiteral("Minor fishing times"));
+    }
+
+    moonIcon_ = new QCheckBox(QStringLiteral("Show &Moon Phase Icon"), this);
+    fishIcon_ = new QCheckBox(QStringLiteral("Show &Fish Prediction Icon"), this);
+    displayEveryStart_ = new QCheckBox(QStringLiteral("&Display this form every time on start up"), this);
+    addTip(moonIcon_, QStringLiteral("Displays the Moon phase icon in the taskbar tray area."));
+    addTip(fishIcon_, QStringLiteral("Displays the fishing prediction icon in the taskbar tray area."));
+    addTip(displayEveryStart_,
+           QStringLiteral("When checked, displays this form every time you start your computer."));
+
+    hide_ = new QPushButton(QStringLiteral("&Hide"), this);
+    endIcons_ = new QPushButton(QStringLiteral("&End Icons"), this);
+    hide_->setDefault(true);
+    addTip(hide_, QStringLiteral("Hides this form, but continues to display icons"));
+    addTip(endIcons_,
+           QStringLiteral("Ends Icons for this session. They will reload next time computer is started."));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(hide_);
+    buttons->addWidget(endIcons_);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(moonBox, 0, 0);
+    grid->addWidget(sunBox, 0, 1);
+    grid->addWidget(predictionBox, 1, 0);
+    grid->addWidget(timesBox, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(moonIcon_);
+    layout->addWidget(fishIcon_);
+    layout->addWidget(displayEveryStart_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(moonIcon_, &QCheckBox::clicked, this, &TrayDataWindow::moonIconClicked);
+    connect(fishIcon_, &QCheckBox::clicked, this, &TrayDataWindow::fishIconClicked);
+    connect(displayEveryStart_, &QCheckBox::clicked, this, &TrayDataWindow::displayEveryStartClicked);
+    connect(hide_, &QPushButton::clicked, this, &TrayDataWindow::hideClicked);
+    connect(endIcons_, &QPushButton::clicked, this, &TrayDataWindow::endIconsClicked);
+}
+
+void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) {
+    dateText_ = dateText;
+    moonrise_->setText(fromAlmanac(today.fields.Text2));
+    moonset_->setText(fromAlmanac(today.fields.Text3));
+    moonAge_->setText(QString::number(today.moonAge));
+    moonPicture_->setPixmap(trayPixmap(today.moonPictureId, kPictureSize));
+    phaseCaption_->setText(fromAlmanac(today.fields.Label14.text));
+    phaseCaption_->setVisible(today.fields.Label14.visible);
+    sunrise_->setText(fromAlmanac(today.fields.sunrise));
+    sunset_->setText(fromAlmanac(today.fields.sunset));
+    dayLength_->setText(fromAlmanac(today.fields.dayLength));
+    fishPicture_->setPixmap(trayPixmap(today.ratingIconId, kPictureSize));
+    grade_->setText(fromAlmanac(today.ratingText));
+    const QColor colour = colourFromNumberText(today.ratingColour);
+    QPalette palette = grade_->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, textColourOn(colour));
+    grade_->setPalette(palette);
+    upperMajor_->setText(fromAlmanac(today.fields.Text4));
+    riseMinor_->setText(fromAlmanac(today.fields.Text8));
+    lowerMajor_->setText(fromAlmanac(today.fields.Text5));
+    setMinor_->setText(fromAlmanac(today.fields.Text7));
+}
+
+void TrayDataWindow::setTipsShown(bool shown) {
+    for (const auto& [widget, tip] : tips_) {
+        widget->setToolTip(shown ? tip : QString());
+    }
+}
+
+void TrayDataWindow::setIconBoxes(bool moon, bool fish) {
+    moonIcon_->setChecked(moon);
+    fishIcon_->setChecked(fish);
+}
+
+void TrayDataWindow::setDisplayEveryStart(bool checked) {
+    displayEveryStart_->setChecked(checked);
+}
+
+void TrayDataWindow::setEndIconsEnabled(bool enabled) {
+    endIcons_->setEnabled(enabled);
+}
+
+bool TrayDataWindow::moonIconBox() const {
+    return moonIcon_->isChecked();
+}
+
+bool TrayDataWindow::fishIconBox() const {
+    return fishIcon_->isChecked();
+}
+
+bool TrayDataWindow::displayEveryStart() const {
+    return displayEveryStart_->isChecked();
+}
+
+bool TrayDataWindow::endIconsEnabled() const {
+    return endIcons_->isEnabled();
+}
+
+bool TrayDataWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !dateText_.isEmpty()) {
+        setWindowTitle(dateText_ + QStringLiteral(" Moon & Fish Data"));
+    }
+    return QWidget::event(event);
+}
+
+void TrayDataWindow::closeEvent(QCloseEvent* event) {
+    // Closing hides the window; the companion then decides whether it goes on.
+    event->accept();
+    hide();
+    emit closeRequested();
+}
