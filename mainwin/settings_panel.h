@@ -1,0 +1,136 @@
+#pragma once
+
+#include "coordinate_check.h"
+#include "location_catalogue.h"
+#include "platform_services.h"
+#include "shared_settings.h"
+#include "time_zone.h"
+
+#include <QFrame>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Spinner;
+
+/// The settings panel that takes the prediction graph's place: the alarm, the tray icons, the
+/// location with its catalogue, the offset from Greenwich, and the Ok / Apply / Cancel / Help buttons.
+/// It loads itself from the store (`settings`), validates and writes itself back (`checklatlon`), and
+/// asks the window for the daily refresh, for closing, and for the focus to go to the day spinner.
+class SettingsPanel : public QFrame {
+    Q_OBJECT
+public:
+    struct Services {
+        SettingsStore& store;
+        MessageService& messages;
+        HelpService& help;
+        const biteclock::TimeZoneSource& zones;
+        QString programTitle;
+    };
+
+    explicit SettingsPanel(Services services, QWidget* parent = nullptr);
+
+    /// Fills the location list: the fixed "New Location", then the stored names; the location field
+    /// shows the stored current location.
+    void fillLocationList();
+    /// Loads every field from the store.
+    void settings();
+    /// Validates the panel; when it is valid, normalises the coordinates, runs gmtadj and writes the
+    /// panel back to the store. Returns whether it was valid.
+    bool checklatlon();
+    /// Normalises the offset value, shows it, and shows whether it is the computer's own zone.
+    void gmtadj();
+
+    bool customZone() const { return customZone_; }
+    double systemZoneHours() const { return systemZoneHours_; }
+    QString systemZoneName() const { return systemZoneName_; }
+    bool plusSignShown() const { return plusShown_; }
+
+    // Controls, named as in the panel's design.
+    QGroupBox* alarmFrame = nullptr;
+    QRadioButton* Option1 = nullptr; ///< "&Activated"
+    QRadioButton* Option2 = nullptr; ///< "&Deactivated"
+    QLabel* warnOnLabel = nullptr;
+    QComboBox* Combo2 = nullptr; ///< day type
+    QLabel* daysLabel = nullptr;
+    QLineEdit* Text12 = nullptr; ///< days in advance
+    Spinner* UpDown4 = nullptr;
+    QCheckBox* Check1 = nullptr;     ///< Moon icon
+    QCheckBox* Check2 = nullptr;     ///< fish icon
+    QComboBox* Combo3 = nullptr;     ///< location name and list
+    QPushButton* Command8 = nullptr; ///< "Save"
+    QPushButton* Command9 = nullptr; ///< "Delete"
+    QLineEdit* Text30 = nullptr;     ///< latitude degrees
+    Spinner* UpDown9 = nullptr;
+    QLineEdit* Text20 = nullptr; ///< latitude minutes
+    Spinner* UpDown6 = nullptr;
+    QLineEdit* Text40 = nullptr; ///< "N" or "S"
+    Spinner* UpDown10 = nullptr;
+    QLineEdit* Text15 = nullptr; ///< longitude degrees
+    Spinner* UpDown7 = nullptr;
+    QLineEdit* Text14 = nullptr; ///< longitude minutes
+    Spinner* UpDown8 = nullptr;
+    QLineEdit* Text13 = nullptr; ///< "W" or "E"
+    Spinner* UpDown5 = nullptr;
+    QLabel* Label17 = nullptr;   ///< "+"
+    QLineEdit* Text17 = nullptr; ///< hours from Greenwich
+    Spinner* UpDown11 = nullptr;
+    QLineEdit* Text16 = nullptr;     ///< the computer's zone name
+    QCheckBox* Check3 = nullptr;     ///< "Auto Daylight Savings Adjust"
+    QPushButton* Command4 = nullptr; ///< "&Ok"
+    QPushButton* Command2 = nullptr; ///< "&Apply "
+    QPushButton* Command5 = nullptr; ///< "&Cancel"
+    QPushButton* Command6 = nullptr; ///< "He&lp"
+
+    // Handlers.
+    void Command4_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Combo3_Click(int index);
+    void Command8_Click();
+    void Command9_Click();
+    void Check3_Click();
+
+signals:
+    /// Run the daily refresh.
+    void refreshRequested();
+    /// Close the panel and show the graph again.
+    void closeRequested();
+    /// Put the focus on the main window's day spinner.
+    void daySpinnerFocusRequested();
+
+private:
+    void buildLayout();
+    void connectHandlers();
+    void setAlarmGroupEnabled(bool on);
+    void setPlusShown(bool shown);
+    void queryZone();
+    void writeBack();
+    void stepOffset(double hours);
+    void wrapField(QLineEdit* field, Spinner* spinner, int wrapsToZero, int wrapsToMaximum);
+    QLineEdit* fieldOf(CoordinateField which) const;
+    CoordinateFields coordinateFields() const;
+    LocationFields locationFields() const;
+    void enableApply() const;
+
+    SettingsStore& store_;
+    SharedSettings shared_;
+    LocationCatalogue catalogue_;
+    MessageService& messages_;
+    HelpService& help_;
+    const biteclock::TimeZoneSource& zones_;
+    QString programTitle_;
+
+    bool customZone_ = false;
+    double systemZoneHours_ = 0;
+    QString systemZoneName_;
+    QString zoneName_;    ///< the window's current zone name
+    QString offsetValue_; ///< the offset as gmtadj keeps it
+    bool plusShown_ = true;
+};

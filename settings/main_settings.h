@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings_store.h"
+
+#include <QString>
+
+/// The main window's own preferences, application "Biteclock", section "Settings".
+class MainSettings {
+public:
+    static constexpr int kDefaultChartColour = 12615680; // red 0, green 128, blue 192
+    static constexpr int kDefaultChartStyle = 1;         // 2-D bars
+    static constexpr int kDefaultGraphDays = 15;
+
+    explicit MainSettings(SettingsStore& store)
+        : store_(store) {}
+
+    /// "True" keeps the day before the month; missing means month first.
+    bool dayFirst() const;
+    void setDayFirst(bool dayFirst);
+
+    /// 0 normal, 1 minimised, 2 maximised.
+    int windowState() const { return wholeNumber(QStringLiteral("winstate"), 0); }
+    void setWindowState(int state) { setText(QStringLiteral("winstate"), QString::number(state)); }
+
+    /// Red + 256 x green + 65536 x blue.
+    int chartColour() const { return wholeNumber(QStringLiteral("Chartcolor"), kDefaultChartColour); }
+    void setChartColour(int colour) { setText(QStringLiteral("Chartcolor"), QString::number(colour)); }
+
+    /// Chart type 0 to 7.
+    int chartStyle() const { return wholeNumber(QStringLiteral("graphstyle"), kDefaultChartStyle); }
+    void setChartStyle(int style) { setText(QStringLiteral("graphstyle"), QString::number(style)); }
+
+    /// The graph-days text as the field showed it, and its number.
+    QString graphDaysText() const;
+    int graphDays() const { return wholeNumber(QStringLiteral("graphday"), kDefaultGraphDays); }
+    void setGraphDaysText(const QString& days) { setText(QStringLiteral("graphday"), days); }
+
+private:
+    int wholeNumber(const QString& key, int fallback) const;
+    QString text(const QString& key, const QString& fallback) const {
+        return store_.read(SettingsStore::kMain, SettingsStore::kSettings, key, fallback);
+    }
+    void setText(const QString& key, const QString& value) {
+        store_.write(SettingsStore::kMain, SettingsStore::kSettings, key, value);
+    }
+
+    SettingsStore& store_;
+};

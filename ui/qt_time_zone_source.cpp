@@ -1,0 +1,57 @@
+#include "qt_time_zone_source.h"
+
+#include <QLocale>
+
+namespace {
+
+// The daylight shift of a zone in seconds, looked up in the year around `at` when daylight time is
+// not in force at that moment.
+int daylightShiftSeconds(const QTimeZone& zone, const QDateTime& at) {
+    const int now = zone.daylightTimeOffset(at);
+    if (now != 0) {
+        return now;
+    }
+    const QDateTime from = at.addDays(-366);
+    const QDateTime to = at.addDays(366);
+    for (const QTimeZone::OffsetData& t : zone.transitions(from, to)) {
+        if (t.daylightTimeOffset != 0) {
+            return t.daylightTimeOffset;
+        }
+    }
+    return 0;
+}
+
+std::string zoneName(const QTimeZone& zone, QTimeZone::TimeType type, const QDateTime& at) {
+    QString name = zone.displayName(type, QTimeZone::LongName, QLocale());
+    if (name.isEmpty()) {
+        name = zone.abbreviation(at);
+    }
+    if (name.isEmpty()) {
+        name = QString::fromUtf8(zone.id());
+    }
+    return name.toStdString();
+}
+
+} // namespace
+
+std::optional<biteclock::TimeZoneInfo> QtTimeZoneSource::current() const {
+    if (!zone_.isValid()) {
+        return std::nullopt;
+    }
+    const QDateTime at = at_.isValid() ? at_ : QDateTime::currentDateTimeUtc();
+    biteclock::TimeZoneInfo info;
+    info.biasMinutes = -zone_.standardTimeOffset(at) / 60;
+    info.standardBiasMinutes = 0;
+    info.standardName = zoneName(zone_, QTimeZone::StandardTime, at);
+    const int shift = zone_.hasDaylightTime() ? daylightShiftSeconds(zone_, at) : 0;
+    if (shift == 0) {
+        info.state = biteclock::TimeZoneInfo::State::NoDaylightRules;
+        info.daylightName = info.standardName;
+        return info;
+    }
+    info.daylightBiasMinutes = -shift / 60;
+    info.daylightName = zoneName(zone_, QTimeZone::DaylightTime, at);
+    info.state = zone_.isDaylightTime(at) ? biteclock::TimeZoneInfo::State::Daylight
+                                          : biteclock::TimeZoneInfo::State::Standard;
+    return info;
+}
