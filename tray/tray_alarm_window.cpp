@@ -44,7 +44,6 @@ QFont scaled(QFont font, double factor, bool bold) {
 TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral(" Biteclock Alarm"));
-    setWindowIcon(trayIcon(201));
 
     title_ = new QLabel(QStringLiteral("Biteclock Alarm"), this);
     title_->setAlignment(Qt::AlignCenter);
@@ -125,6 +124,7 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
 }
 
 void TrayAlarmWindow::showView(const AlarmView& view) {
+    setWindowIcon(trayIcon(view.fishPictureId));
     heading_->setText(view.heading);
     count_->setText(view.count);
     unit_->setText(view.unit);

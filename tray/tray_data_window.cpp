@@ -49,7 +49,6 @@ void TrayDataWindow::addTip(QWidget* widget, const QString& tip) {
 TrayDataWindow::TrayDataWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setWindowTitle(kInitialCaption);
-    setWindowIcon(trayIcon(201));
 
     auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
     moonrise_ = field(QStringLiteral("Text2"));
@@ -168,6 +167,7 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
 
 void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) {
     dateText_ = dateText;
+    setWindowIcon(trayIcon(today.moonPictureId));
     moonrise_->setText(fromAlmanac(today.fields.Text2));
     moonset_->setText(fromAlmanac(today.fields.Text3));
     moonAge_->setText(QString::number(today.moonAge));
