@@ -1,12 +1,10 @@
 // Bitetray: the Moon and the day's fishing prediction in the notification area, and the good-day
 // alarm. Started at log-on; without arguments.
 #include "desktop_services.h"
-#include "html_manual_help_service.h"
-#include "main_program_path.h"
+#include "help_window.h"
 #include "settings_store.h"
 #include "system_tray_backend.h"
 #include "tray_companion.h"
-#include "tray_settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,8 +46,7 @@ int main(int argc, char* argv[]) {
     DesktopProcessLauncher launcher;
     SystemClock clock;
     SystemTrayBackend icons;
-    const QString programFolder = mainProgramFolder(TraySettings(store).fishPath(), ownFolder);
-    HtmlManualHelpService help(QDir(programFolder).filePath(QStringLiteral("Biteclock.html")), messages);
+    HelpWindowService help;
 
     TrayCompanion companion({store, clock, icons, messages, launcher, help, ownFolder,
                              QCoreApplication::applicationFilePath(), kTrayWaitMs});
