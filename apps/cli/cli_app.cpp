@@ -1,10 +1,12 @@
 #include "cli_app.h"
 
 #include "almanac_day.h"
+#include "calendar_file.h"
 #include "cli_options.h"
 #include "day_record.h"
 #include "phase_table.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <type_traits>
@@ -23,7 +25,22 @@ constexpr std::size_t kFlushBytes = 1 << 16;
 struct ResolvedObserver {
     Observer observer;
     bool moonNorth = true;
+    ObserverLocation place; ///< the place in degrees, minutes and hemisphere letters
+    bool typed = false;     ///< any of it given on the command line
 };
+
+// Decimal degrees as whole degrees, minutes (to a hundredth) and a hemisphere letter.
+void splitDegrees(double value, char positive, char negative, double& degrees, double& minutes,
+                  std::string& letter) {
+    const double magnitude = std::fabs(value);
+    degrees = std::floor(magnitude);
+    minutes = std::round((magnitude - degrees) * 6000) / 100;
+    if (minutes >= 60) {
+        degrees += 1;
+        minutes = 0;
+    }
+    letter = std::string(1, value < 0 ? negative : positive);
+}
 
 std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
                                                 std::ostream& err) {
@@ -46,6 +63,19 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
                                 options.gmtHours.value_or(o.zoneOffsetHours));
     }
     ResolvedObserver r;
+    r.place = base;
+    r.typed = options.locationName || options.latitudeDeg || options.longitudeDeg || options.gmtHours;
+    if (options.latitudeDeg) {
+        splitDegrees(*options.latitudeDeg, 'N', 'S', r.place.latitudeDegrees, r.place.latitudeMinutes,
+                     r.place.northOrSouth);
+    }
+    if (options.longitudeDeg) {
+        splitDegrees(*options.longitudeDeg, 'E', 'W', r.place.longitudeDegrees, r.place.longitudeMinutes,
+                     r.place.westOrEast);
+    }
+    if (options.gmtHours) {
+        r.place.gmtHours = *options.gmtHours;
+    }
     r.observer = o;
     r.moonNorth = options.south ? false : (env.moonNorth ? env.moonNorth() : true);
     return r;
@@ -169,6 +199,30 @@ int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, 
     return finishOutput(buffer, out, err);
 }
 
+int runCalendar(const CalendarCommand& command, std::ostream& err, const CliEnvironment& env) {
+    const auto resolved = resolveObserver(command.location, env, err);
+    if (!resolved) {
+        return kBadInput;
+    }
+    CalendarFile file;
+    file.year = command.year;
+    file.month = command.month;
+    file.boxes = command.with ? *command.with : (env.calendarBoxes ? env.calendarBoxes() : CalendarBoxes{});
+    file.letterPaper = command.paper ? *command.paper == CalendarPaper::Letter
+                                     : (env.letterPaper ? env.letterPaper() : false);
+    file.observer = resolved->observer;
+    file.moonNorth = resolved->moonNorth;
+    file.legendPlace = resolved->place;
+    file.zoneName = resolved->typed ? "Custom" : (env.zoneName ? env.zoneName() : std::string());
+    file.output = command.output;
+    std::string error;
+    if (!writeCalendarFile(file, error)) {
+        err << "biteclock-cli: " << error << '\n';
+        return kWriteFailed;
+    }
+    return 0;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -191,6 +245,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 return runDay(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, RangeCommand>) {
                 return runRange(command, out, err, environment);
+            } else if constexpr (std::is_same_v<T, CalendarCommand>) {
+                return runCalendar(command, err, environment);
             } else {
                 return runTable(command, out, err, environment);
             }

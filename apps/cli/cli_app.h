@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar.h"
+#include "cli_options.h"
 #include "observer.h"
 
 #include <functional>
@@ -17,6 +18,11 @@ struct CliEnvironment {
     std::function<ObserverLocation()> currentLocation;
     std::function<std::optional<ObserverLocation>(const std::string&)> savedLocation;
     std::function<bool()> moonNorth;
+    /// The print window's last choices: its data boxes and whether its paper is US Letter.
+    std::function<CalendarBoxes()> calendarBoxes;
+    std::function<bool()> letterPaper;
+    /// The zone name the main window shows for the stored place ("Custom" for a typed offset).
+    std::function<std::string()> zoneName;
 };
 
 /// Runs the command line: output to `out`, one line per problem to `err`. Returns the exit code:

@@ -1,5 +1,6 @@
 #include "cli_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -294,7 +295,109 @@ ParsedCommand parseTable(const std::vector<std::string>& arguments) {
     return finish(reader, table);
 }
 
+ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
+    CalendarCommand calendar;
+    std::pair<int, int> month{0, 0}; // year and month; 0 until given
+    std::optional<std::string> output;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (option == "--month") {
+            if (const auto v = reader.value(option)) {
+                const auto parsed = parseIsoMonth(*v);
+                if (parsed) {
+                    month = *parsed;
+                } else {
+                    reader.fail("--month: expected a month YYYY-MM from 1901-01 to 2200-12, got " +
+                                quoted(*v));
+                }
+            }
+        } else if (option == "--paper") {
+            if (const auto v = reader.value(option)) {
+                if (*v == "a4" || *v == "A4") {
+                    calendar.paper = CalendarPaper::A4;
+                } else if (*v == "letter" || *v == "Letter") {
+                    calendar.paper = CalendarPaper::Letter;
+                } else {
+                    reader.fail("--paper: expected a4 or letter, got " + quoted(*v));
+                }
+            }
+        } else if (option == "--with") {
+            if (const auto v = reader.value(option)) {
+                calendar.with = parseCalendarBoxes(*v);
+                if (!calendar.with) {
+                    reader.fail(
+                        "--with: expected a comma-separated list of prediction, sun, moon, periods and "
+                        "phases (or none), got " +
+                        quoted(*v));
+                }
+            }
+        } else if (option == "--output" || option == "-o") {
+            if (const auto v = reader.value(option)) {
+                if (v->empty()) {
+                    reader.fail(option + ": expected the name of the PDF file to write");
+                } else {
+                    output = *v;
+                }
+            }
+        } else if (!readLocationOption(reader, option, calendar.location, false)) {
+            reader.fail("calendar: unknown option " + quoted(option) + " (see --help)");
+        }
+    }
+    if (reader.error().empty()) {
+        if (month.second == 0) {
+            return {std::nullopt, "calendar: --month YYYY-MM is required"};
+        }
+        if (!output) {
+            return {std::nullopt, "calendar: --output FILE.pdf is required"};
+        }
+        calendar.year = month.first;
+        calendar.month = month.second;
+        calendar.output = *output;
+    }
+    return finish(reader, calendar);
+}
+
 } // namespace
+
+std::optional<std::pair<int, int>> parseIsoMonth(const std::string& text) {
+    if (text.size() != 7 || text[4] != '-') {
+        return std::nullopt;
+    }
+    const auto year = parseWhole(text.substr(0, 4));
+    const auto month = parseWhole(text.substr(5, 2));
+    if (!year || !month || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12) {
+        return std::nullopt;
+    }
+    return std::pair{*year, *month};
+}
+
+std::optional<CalendarBoxes> parseCalendarBoxes(const std::string& text) {
+    CalendarBoxes boxes{false, false, false, false, false};
+    if (text == "none") {
+        return boxes;
+    }
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string name = text.substr(start, comma - start);
+        if (name == "prediction") {
+            boxes.prediction = true;
+        } else if (name == "sun") {
+            boxes.sun = true;
+        } else if (name == "moon") {
+            boxes.moon = true;
+        } else if (name == "periods") {
+            boxes.periods = true;
+        } else if (name == "phases") {
+            boxes.phases = true;
+        } else {
+            return std::nullopt;
+        }
+        start = comma + 1;
+    }
+    return boxes;
+}
 
 std::optional<double> parseLatitude(const std::string& text) {
     return parseAngle(text, 'N', 'S', 90);
@@ -320,7 +423,7 @@ std::optional<DateSerial> parseIsoDate(const std::string& text) {
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return {std::nullopt, "a command is missing: day, range or table (see --help)"};
+        return {std::nullopt, "a command is missing: day, range, table or calendar (see --help)"};
     }
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -343,8 +446,11 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (command == "table") {
         return parseTable(arguments);
     }
+    if (command == "calendar") {
+        return parseCalendar(arguments);
+    }
     return {std::nullopt,
-            "unknown command " + quoted(command) + ": expected day, range or table (see --help)"};
+            "unknown command " + quoted(command) + ": expected day, range, table or calendar (see --help)"};
 }
 
 std::string usageText() {
@@ -359,6 +465,11 @@ Commands:
          N consecutive days, one JSON object (JSON Lines) or CSV row per day.
   table  --year Y [--gmt H] [--format text|json|csv]
          The 31 new and full moons that start at the first new moon of year Y.
+  calendar --month YYYY-MM --output FILE.pdf [--paper a4|letter]
+           [--with prediction,sun,moon,periods,phases] [LOCATION]
+         The month's printed calendar page as a landscape PDF file. Without --paper and --with
+         the choices last used in Biteclock's print window are taken; --with none prints the
+         day numbers only.
 
 Location (whatever is not given comes from the stored current location):
   --lat L          latitude, decimal degrees north positive (40.7, -33.87) or DD:MM with N/S (40:30S)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -40,10 +41,34 @@ struct TableCommand {
     OutputFormat format = OutputFormat::Text;
 };
 
+/// The data boxes of the printed calendar.
+struct CalendarBoxes {
+    bool prediction = true;
+    bool sun = false;
+    bool moon = false;
+    bool periods = true;
+    bool phases = false;
+
+    friend bool operator==(const CalendarBoxes&, const CalendarBoxes&) = default;
+};
+
+enum class CalendarPaper { A4, Letter };
+
+/// One month's calendar page written to a PDF file.
+struct CalendarCommand {
+    int year = 2000;
+    int month = 1;
+    std::optional<CalendarPaper> paper; ///< the stored paper when not given
+    std::optional<CalendarBoxes> with;  ///< the stored boxes when not given
+    LocationOptions location;
+    std::string output;
+};
+
 struct HelpCommand {};
 struct VersionCommand {};
 
-using Command = std::variant<DayCommand, RangeCommand, TableCommand, HelpCommand, VersionCommand>;
+using Command =
+    std::variant<DayCommand, RangeCommand, TableCommand, CalendarCommand, HelpCommand, VersionCommand>;
 
 /// A parsed command line, or one line saying what was wrong.
 struct ParsedCommand {
@@ -61,6 +86,11 @@ std::optional<double> parseLatitude(const std::string& text);
 std::optional<double> parseLongitude(const std::string& text);
 /// A date "YYYY-MM-DD" from 1901-01-01 to 2200-12-31.
 std::optional<DateSerial> parseIsoDate(const std::string& text);
+
+/// A month "YYYY-MM" from 1901-01 to 2200-12, as {year, month}.
+std::optional<std::pair<int, int>> parseIsoMonth(const std::string& text);
+/// A comma-separated list of prediction, sun, moon, periods and phases (or "none").
+std::optional<CalendarBoxes> parseCalendarBoxes(const std::string& text);
 
 std::string usageText();
 

@@ -1,18 +1,32 @@
 // biteclock-cli: the almanac on the command line.
 #include "cli_app.h"
+#include "print_settings.h"
 #include "settings_store.h"
 #include "stored_location.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QTimeZone>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     QCoreApplication::setOrganizationName(QStringLiteral("Biteclock"));
     std::vector<std::string> arguments(argv + 1, argv + argc);
 
-    const SettingsStore store;
+    // Only the calendar page needs fonts; it draws off screen unless a platform is chosen.
+    std::unique_ptr<QGuiApplication> gui;
+    if (!arguments.empty() && arguments.front() == "calendar") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    SettingsStore store;
     const QDate today = QDate::currentDate();
     biteclock::cli::CliEnvironment environment;
     environment.today = biteclock::dateSerial(today.year(), today.month(), today.day());
@@ -21,5 +35,18 @@ int main(int argc, char* argv[]) {
         return biteclock::cli::savedLocation(store, name);
     };
     environment.moonNorth = [&store] { return biteclock::cli::storedMoonNorth(store); };
+    environment.calendarBoxes = [&store] {
+        const CalendarOptions o = PrintSettings(store).load();
+        return biteclock::cli::CalendarBoxes{o.prediction, o.sunrise, o.moonrise, o.majorMinor, o.newFull};
+    };
+    environment.letterPaper = [&store] { return PrintSettings(store).load().paperText == kLetterPaperText; };
+    environment.zoneName = [&store] {
+        const bool custom = SettingsStore::toBool(
+            store.read(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("custom")), false);
+        if (custom) {
+            return std::string("Custom");
+        }
+        return QTimeZone::systemTimeZone().displayName(QDateTime::currentDateTime()).toStdString();
+    };
     return biteclock::cli::runCli(arguments, std::cout, std::cerr, environment);
 }

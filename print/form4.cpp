@@ -1,0 +1,277 @@
+#include "form4.h"
+
+#include "calendar.h"
+#include "platform_services.h"
+#include "print_settings.h"
+#include "settings_store.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The busy pointer while a page is built; the normal one again however the build ends.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QString monthText(int month) {
+    const std::string_view name = biteclock::monthName(month);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+Form4::Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages,
+             PrintService& printers, bool monthFirst, QWidget* parent)
+    : QDialog(parent)
+    , day_(day)
+    , store_(store)
+    , messages_(messages)
+    , printers_(printers)
+    , monthFirst_(monthFirst) {
+    buildControls();
+    Form_Load();
+}
+
+void Form4::buildControls() {
+    setWindowTitle(kCaption);
+    setObjectName(QStringLiteral("Form4"));
+
+    Label1 = new QLabel(QStringLiteral("Select month and data to be included in the calendar."), this);
+
+    auto* dataFrame = new QGroupBox(QStringLiteral("Data"), this);
+    Check4 = new QCheckBox(QStringLiteral("Fishing &Prediction"), dataFrame);
+    Check1 = new QCheckBox(QStringLiteral("&Sunrise and Sunset"), dataFrame);
+    Check2 = new QCheckBox(QStringLiteral("&Moonrise and Moonset"), dataFrame);
+    Check3 = new QCheckBox(QStringLiteral("Major and Minor fishing &times"), dataFrame);
+    Check5 = new QCheckBox(QStringLiteral("&Full and New moons"), dataFrame);
+    auto* dataLayout = new QVBoxLayout(dataFrame);
+    for (QCheckBox* box : {Check4, Check1, Check2, Check3, Check5}) {
+        dataLayout->addWidget(box);
+    }
+
+    auto* monthFrame = new QGroupBox(QStringLiteral("Month"), this);
+    Combo1 = new QComboBox(monthFrame);
+    for (int m = 1; m <= 12; ++m) {
+        Combo1->addItem(monthText(m));
+    }
+    Text1 = new QLineEdit(monthFrame);
+    Text1->setMaxLength(6);
+    Text1->setAccessibleName(QStringLiteral("Year"));
+    UpDown1 = new QWidget(monthFrame);
+    yearUp = new QToolButton(UpDown1);
+    yearUp->setArrowType(Qt::UpArrow);
+    yearUp->setAutoRepeat(true);
+    yearUp->setAccessibleName(QStringLiteral("Next year"));
+    yearDown = new QToolButton(UpDown1);
+    yearDown->setArrowType(Qt::DownArrow);
+    yearDown->setAutoRepeat(true);
+    yearDown->setAccessibleName(QStringLiteral("Previous year"));
+    auto* spinLayout = new QVBoxLayout(UpDown1);
+    spinLayout->setContentsMargins(0, 0, 0, 0);
+    spinLayout->setSpacing(0);
+    spinLayout->addWidget(yearUp);
+    spinLayout->addWidget(yearDown);
+    auto* monthLayout = new QHBoxLayout(monthFrame);
+    monthLayout->addWidget(Combo1, 1);
+    monthLayout->addWidget(Text1);
+    monthLayout->addWidget(UpDown1);
+
+    auto* paperFrame = new QGroupBox(QStringLiteral("Paper Size"), this);
+    Combo2 = new QComboBox(paperFrame);
+    Combo2->setEditable(true);
+    Combo2->addItem(kLetterPaperText);
+    Combo2->addItem(kA4PaperText);
+    auto* paperLayout = new QVBoxLayout(paperFrame);
+    paperLayout->addWidget(Combo2);
+
+    Command1 = new QPushButton(QStringLiteral("&Print"), this);
+    Command1->setDefault(true);
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    previewButton = new QPushButton(QStringLiteral("Pre&view"), this);
+    pdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(monthFrame);
+    right->addWidget(paperFrame);
+    right->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(dataFrame);
+    middle->addLayout(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previewButton);
+    buttons->addWidget(pdfButton);
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(previewButton, &QPushButton::clicked, this, &Form4::Preview_Click);
+    connect(pdfButton, &QPushButton::clicked, this, &Form4::SavePdf_Click);
+    connect(yearUp, &QToolButton::clicked, this, [this] { UpDown1_Change(1); });
+    connect(yearDown, &QToolButton::clicked, this, [this] { UpDown1_Change(-1); });
+}
+
+void Form4::Form_Load() {
+    const CalendarOptions o = PrintSettings(store_).load();
+    Check4->setChecked(o.prediction);
+    Check1->setChecked(o.sunrise);
+    Check2->setChecked(o.moonrise);
+    Check3->setChecked(o.majorMinor);
+    Check5->setChecked(o.newFull);
+    Combo2->setCurrentText(o.paperText);
+    showMonthOf(QDate::currentDate());
+    Combo1->setEnabled(true);
+    Text1->setEnabled(true);
+    UpDown1->setEnabled(true);
+}
+
+void Form4::showMonthOf(QDate date) {
+    Combo1->setCurrentIndex(date.month() - 1);
+    Text1->setText(QString::number(date.year()));
+}
+
+CalendarOptions Form4::options() const {
+    CalendarOptions o;
+    o.prediction = Check4->isChecked();
+    o.sunrise = Check1->isChecked();
+    o.moonrise = Check2->isChecked();
+    o.majorMinor = Check3->isChecked();
+    o.newFull = Check5->isChecked();
+    o.paperText = Combo2->currentText();
+    return o;
+}
+
+std::optional<int> Form4::checkedYear() {
+    bool ok = false;
+    const int year = Text1->text().trimmed().toInt(&ok);
+    if (ok && year >= biteclock::kFirstYear && year <= biteclock::kLastYear) {
+        return year;
+    }
+    messages_.show(kCaption,
+                   QStringLiteral("Please enter a year from %1 to %2.")
+                       .arg(biteclock::kFirstYear)
+                       .arg(biteclock::kLastYear),
+                   MessageService::Icon::Critical);
+    Text1->setFocus();
+    Text1->selectAll();
+    return std::nullopt;
+}
+
+std::optional<CalendarRequest> Form4::request() {
+    const auto year = checkedYear();
+    if (!year) {
+        return std::nullopt;
+    }
+    CalendarRequest r;
+    r.year = *year;
+    r.month = Combo1->currentIndex() + 1;
+    r.options = options();
+    const ZoneTexts zone = currentZoneTexts();
+    r.location = storedCalendarLocation(store_, zone.gmtText, zone.zoneName);
+    return r;
+}
+
+Form4::ZoneTexts Form4::currentZoneTexts() const {
+    if (zoneTexts_) {
+        return zoneTexts_();
+    }
+    ZoneTexts zone;
+    zone.gmtText = store_.read(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("gmt"),
+                               QStringLiteral("0"));
+    const bool custom = SettingsStore::toBool(
+        store_.read(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("custom")), false);
+    zone.zoneName = custom ? CalendarLocation::kCustomZone
+                           : QTimeZone::systemTimeZone().displayName(QDateTime::currentDateTime());
+    return zone;
+}
+
+void Form4::send(Destination destination) {
+    auto r = request();
+    if (!r) {
+        return;
+    }
+    PrintSettings(store_).save(r->options);
+
+    const CalendarRequest page = *r;
+    PrintJob job;
+    job.documentName = QStringLiteral("Biteclock Calendar ") + monthText(page.month).trimmed() +
+                       QLatin1Char(' ') + QString::number(page.year);
+    job.paper = calendarLayoutFor(page.options.paperText).paper;
+    job.build = [this, page](PageWriter& writer) {
+        const BusyCursor busy;
+        return CalendarPage(day_, writer).write(page);
+    };
+
+    PrintResult result;
+    switch (destination) {
+    case Destination::Printer:
+        result = printers_.print(job, this);
+        break;
+    case Destination::Preview:
+        result = printers_.preview(job, this);
+        break;
+    case Destination::Pdf:
+        result = printers_.savePdf(job, this);
+        break;
+    }
+    switch (result.outcome) {
+    case PrintResult::Outcome::Done:
+        close();
+        break;
+    case PrintResult::Outcome::Cancelled:
+        break;
+    case PrintResult::Outcome::Failed:
+        messages_.show(kCaption, QStringLiteral("The calendar could not be printed.\n%1").arg(result.error),
+                       MessageService::Icon::Critical);
+        break;
+    }
+}
+
+void Form4::Command1_Click() {
+    send(Destination::Printer);
+}
+
+void Form4::Command2_Click() {
+    close();
+}
+
+void Form4::Preview_Click() {
+    send(Destination::Preview);
+}
+
+void Form4::SavePdf_Click() {
+    send(Destination::Pdf);
+}
+
+void Form4::UpDown1_Change(int step) {
+    bool ok = false;
+    int year = Text1->text().trimmed().toInt(&ok);
+    if (!ok) {
+        year = QDate::currentDate().year();
+    }
+    year = std::clamp(year + step, biteclock::kFirstYear, biteclock::kLastYear);
+    Text1->setText(QString::number(year));
+}
