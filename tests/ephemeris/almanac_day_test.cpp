@@ -170,6 +170,10 @@ struct AllDayCase {
     const char* outcome;
 };
 
+void PrintTo(const AllDayCase& c, std::ostream* os) {
+    *os << c.date.year << "-" << c.date.month << "-" << c.date.day;
+}
+
 class MoonAllDay : public ::testing::TestWithParam<std::tuple<AllDayCase, AlmanacFlavour>> {};
 
 // Svalbard, January 2000: the Moon stays down from the 2nd to the 10th and from the 29th, and up
@@ -277,6 +281,10 @@ struct PeriodCase {
     const char* lowerMajor;
     const char* setMinor;
 };
+
+void PrintTo(const PeriodCase& c, std::ostream* os) {
+    *os << c.date.year << "-" << c.date.month << "-" << c.date.day;
+}
 
 class Majorminor : public ::testing::TestWithParam<std::tuple<PeriodCase, AlmanacFlavour>> {};
 

@@ -16,6 +16,10 @@ struct JulianCase {
     double F;
 };
 
+void PrintTo(const JulianCase& c, std::ostream* os) {
+    *os << c.year << "-" << c.month << "-" << c.day;
+}
+
 class CalendarToJulian : public ::testing::TestWithParam<JulianCase> {};
 
 TEST_P(CalendarToJulian, GivesTheJulianDateOfTheDayStart) {
@@ -67,6 +71,10 @@ struct HourEventCase {
     int hour;
     int minute;
 };
+
+void PrintTo(const HourEventCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class HourEvent : public ::testing::TestWithParam<HourEventCase> {};
 
@@ -121,6 +129,10 @@ struct ClockCase {
     int minute;
     const char* text;
 };
+
+void PrintTo(const ClockCase& c, std::ostream* os) {
+    *os << c.hour << ":" << c.minute;
+}
 
 class EventClockText : public ::testing::TestWithParam<ClockCase> {};
 

@@ -14,6 +14,10 @@ struct SerialCase {
     int weekday; // 1 = Sunday
 };
 
+void PrintTo(const SerialCase& c, std::ostream* os) {
+    *os << c.date.year << "-" << c.date.month << "-" << c.date.day;
+}
+
 class CalendarSerial : public ::testing::TestWithParam<SerialCase> {};
 
 TEST_P(CalendarSerial, SerialWeekdayAndBack) {

@@ -12,6 +12,10 @@ struct DistanceCase {
     double earthRadii; // to three decimals
 };
 
+void PrintTo(const DistanceCase& c, std::ostream* os) {
+    *os << c.date.year << "-" << c.date.month << "-" << c.date.day;
+}
+
 class LunarDistanceCaptions : public ::testing::TestWithParam<DistanceCase> {};
 
 TEST_P(LunarDistanceCaptions, Kilometres) {

@@ -106,6 +106,10 @@ struct GradeCase {
     int fishIconId;
 };
 
+void PrintTo(const GradeCase& c, std::ostream* os) {
+    *os << c.points;
+}
+
 class RatingGrades : public ::testing::TestWithParam<GradeCase> {};
 
 TEST_P(RatingGrades, TextColourAndIcon) {

@@ -14,6 +14,10 @@ struct SlotCase {
     const char* text;
 };
 
+void PrintTo(const SlotCase& c, std::ostream* os) {
+    *os << "slot " << c.slot << " at " << c.zoneOffsetHours << " h";
+}
+
 class PhaseTable2000 : public ::testing::TestWithParam<SlotCase> {};
 
 TEST_P(PhaseTable2000, Slot) {

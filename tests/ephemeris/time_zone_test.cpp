@@ -27,6 +27,10 @@ struct ZoneCase {
     const char* name;
 };
 
+void PrintTo(const ZoneCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class QueryTimeZone : public ::testing::TestWithParam<ZoneCase> {};
 
 TEST_P(QueryTimeZone, OffsetAndName) {
