@@ -1,0 +1,145 @@
+#pragma once
+
+#include "daily_refresh.h"
+#include "date_entry.h"
+#include "main_window.h"
+#include "recording_services.h"
+#include "settings_panel.h"
+#include "shared_settings.h"
+#include "spinner.h"
+#include "stored_location.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+/// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+/// Eastern time in standard time: 300 minutes behind, one hour of daylight saving.
+inline biteclock::TimeZoneInfo easternZone(biteclock::TimeZoneInfo::State state) {
+    biteclock::TimeZoneInfo z;
+    z.biasMinutes = 300;
+    z.standardBiasMinutes = 0;
+    z.daylightBiasMinutes = -60;
+    z.standardName = "Eastern Standard Time";
+    z.daylightName = "Eastern Daylight Time";
+    z.state = state;
+    return z;
+}
+
+/// A main window over an empty store, recording its messages, help requests and started programs;
+/// today is 15 March 2000 and the computer keeps Eastern time.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const QString& application : {SettingsStore::kShared, SettingsStore::kMain}) {
+            QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Biteclock"), application);
+            s.clear();
+            s.sync();
+        }
+    }
+
+    void TearDown() override { window.reset(); }
+
+    /// Stores "Home" at 40 42' N, 74 0' W, five hours behind Greenwich, as the panel would.
+    void storeHome() {
+        SharedSettings s(store);
+        s.setCurrentLocation(QStringLiteral("Home"));
+        s.setLatitudeDegrees(QStringLiteral(" 40"));
+        s.setLatitudeMinutes(QStringLiteral(" 42"));
+        s.setNorthOrSouth(QStringLiteral("N"));
+        s.setLongitudeDegrees(QStringLiteral(" 74"));
+        s.setLongitudeMinutes(QStringLiteral(" 0"));
+        s.setWestOrEast(QStringLiteral("W"));
+        s.setGmt(QStringLiteral("-5"));
+    }
+
+    MainWindow& open() {
+        window = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
+                                                                 zones, QStringLiteral("/opt/biteclock")});
+        window->show();
+        return *window;
+    }
+
+    /// Opens the window and makes it the active one, so that focus changes send their events.
+    MainWindow& openActive() {
+        MainWindow& w = open();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+
+    DateEntry& date() { return *window->dateEntry(); }
+    SettingsPanel& panel() { return *window->settingsPanel(); }
+
+    /// Types a date into the fields and presses Enter in the day field.
+    void enterDate(int day, int month, int year) {
+        date().Text1->setText(QString::number(day));
+        date().Combo1->setCurrentIndex(month - 1);
+        date().Text10->setText(QString::number(year));
+        date().Text1_KeyPress(Qt::Key_Return);
+    }
+
+    QString shared(const char* key) const {
+        return store.read(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key),
+                          QStringLiteral("<missing>"));
+    }
+    QString mainKey(const char* key) const {
+        return store.read(SettingsStore::kMain, SettingsStore::kSettings, QLatin1String(key),
+                          QStringLiteral("<missing>"));
+    }
+
+    /// The window shows what the command-line almanac prints for the stored place and this date:
+    /// the daily refresh on a fresh context.
+    void expectShowsDay(int day, int month, int year) {
+        SCOPED_TRACE(testing::Message() << "expected " << day << "/" << month << "/" << year);
+        EXPECT_EQ(date().Text1->text().trimmed(), QString::number(day));
+        EXPECT_EQ(date().Combo1->currentIndex(), month - 1);
+        EXPECT_EQ(date().Text10->text(), QString::number(year));
+        biteclock::AlmanacDay fresh;
+        fresh.observer = biteclock::observerFrom(storedCurrentLocation(store));
+        fresh.moonorth = SharedSettings(store).moonNorth();
+        const biteclock::DateSerial d = biteclock::dateSerial(year, month, day);
+        const auto rows = biteclock::refreshDay(fresh, d, window->graphDays(), window->monthFirst());
+        const DayView& v = window->dayView();
+        const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+        EXPECT_EQ(v.Text2->text(), q(fresh.main.Text2));
+        EXPECT_EQ(v.Text32->text(), q(fresh.main.Text32));
+        EXPECT_EQ(v.Text6->text(), q(fresh.main.Text6));
+        EXPECT_EQ(v.Text21->text(), q(fresh.main.Text21));
+        EXPECT_EQ(v.Text39->text(), q(fresh.main.Text39));
+        EXPECT_EQ(v.Text4->text(), q(fresh.main.Text4));
+        EXPECT_EQ(v.Text5->text(), q(fresh.main.Text5));
+        EXPECT_EQ(v.Text7->text(), q(fresh.main.Text7));
+        EXPECT_EQ(v.Text8->text(), q(fresh.main.Text8));
+        EXPECT_EQ(v.Label13->text(), q(fresh.main.Label13));
+        EXPECT_EQ(v.Text9->text(), QString::number(fresh.MoonAge));
+        EXPECT_EQ(v.moonPictureId(), fresh.MoonPictureId);
+        EXPECT_EQ(v.Label14->isHidden(), !fresh.main.Label14.visible);
+        if (fresh.main.Label14.visible) {
+            EXPECT_EQ(v.Label14->text(), q(fresh.main.Label14.text));
+            EXPECT_EQ(v.Label18->text(), q(fresh.main.Label18.text));
+        }
+        EXPECT_EQ(window->almanac().AlmanacDate, d);
+        ASSERT_EQ(window->graphList()->count(), static_cast<int>(rows.size()));
+        EXPECT_TRUE(window->graphList()->item(0)->text().startsWith(q(rows.front().label)));
+    }
+
+    SettingsStore store;
+    RecordingMessageService messages;
+    RecordingHelpService help;
+    RecordingProcessLauncher launcher;
+    FixedClock clock{QDate(2000, 3, 15)};
+    biteclock::FixedTimeZoneSource zones{easternZone(biteclock::TimeZoneInfo::State::Standard)};
+    std::unique_ptr<MainWindow> window;
+};
