@@ -24,6 +24,8 @@ QtPageWriter::QtPageWriter(QPagedPaintDevice& device, const QStringList& typefac
     // Metrics must not be rounded to whole device pixels: tab columns are multiples of them.
     font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setKerning(false);
+    // No ligatures: the PDF's text must read back (and search) as it was written.
+    font_.setStyleStrategy(QFont::PreferNoShaping);
     font_.setPointSize(kDefaultFontPoints);
     const int dpi = device_.logicalDpiX();
     if (dpi > 0) {

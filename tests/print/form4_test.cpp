@@ -1,0 +1,197 @@
+// The print window: what it loads, what it refuses, what it stores and where the page goes.
+#include "form4.h"
+#include "print_settings.h"
+#include "recording_print_service.h"
+#include "recording_services.h"
+#include "settings_store.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class Form4Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        store.removeSection(SettingsStore::kMain, SettingsStore::kSettings);
+        store.removeSection(SettingsStore::kShared, SettingsStore::kSettings);
+        day.observer = biteclock::observerFromDegrees(40.7128, -74.006, -5);
+    }
+
+    std::unique_ptr<Form4> open() {
+        auto form = std::make_unique<Form4>(day, store, messages, printers, true);
+        form->setZoneTexts([] {
+            return Form4::ZoneTexts{QStringLiteral("-5"), QStringLiteral("Eastern Standard Time")};
+        });
+        form->showMonthOf(QDate(2000, 3, 15));
+        return form;
+    }
+
+    QString stored(const char* key) const {
+        return store.read(SettingsStore::kMain, SettingsStore::kSettings, QString::fromLatin1(key),
+                          QStringLiteral("<missing>"));
+    }
+
+    biteclock::AlmanacDay day;
+    SettingsStore store;
+    RecordingMessageService messages;
+    RecordingPrintService printers;
+};
+
+} // namespace
+
+TEST_F(Form4Test, OpensWithTheDefaultsOnAnEmptyStore) {
+    Form4 form(day, store, messages, printers, false);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral(" Print Calendar"));
+    EXPECT_EQ(form.Check4->isChecked(), true);
+    EXPECT_EQ(form.Check1->isChecked(), false);
+    EXPECT_EQ(form.Check2->isChecked(), false);
+    EXPECT_EQ(form.Check3->isChecked(), true);
+    EXPECT_EQ(form.Check5->isChecked(), false);
+    EXPECT_EQ(form.Combo2->currentText(), QStringLiteral("A4  (210 mm x 297 mm )"));
+    EXPECT_EQ(form.Combo2->count(), 2);
+    EXPECT_EQ(form.Combo2->itemText(0), QStringLiteral("US Letter ( 8 1/2 in x 11 in )"));
+    EXPECT_EQ(form.Combo1->count(), 12);
+    EXPECT_EQ(form.Combo1->itemText(11), QStringLiteral(" December"));
+    EXPECT_EQ(form.Combo1->currentIndex(), QDate::currentDate().month() - 1);
+    EXPECT_EQ(form.Text1->text(), QString::number(QDate::currentDate().year()));
+    EXPECT_EQ(form.Combo1->isEnabled(), true);
+    EXPECT_EQ(form.Text1->isEnabled(), true);
+    EXPECT_EQ(form.UpDown1->isEnabled(), true);
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("&Print"));
+    EXPECT_EQ(form.Command2->text(), QStringLiteral("&Cancel"));
+    EXPECT_EQ(form.Check3->text(), QStringLiteral("Major and Minor fishing &times"));
+    EXPECT_EQ(form.Check5->text(), QStringLiteral("&Full and New moons"));
+}
+
+TEST_F(Form4Test, OpensWithTheStoredChoices) {
+    CalendarOptions o;
+    o.prediction = false;
+    o.newFull = true;
+    o.paperText = kLetterPaperText;
+    PrintSettings(store).save(o);
+    const auto form = open();
+    EXPECT_EQ(form->options(), o);
+}
+
+TEST_F(Form4Test, PrintingStoresTheChoicesBuildsThePageAndCloses) {
+    const auto form = open();
+    form->show();
+    form->Check1->setChecked(true);
+    form->Check5->setChecked(true);
+    form->Combo2->setCurrentText(kLetterPaperText);
+    form->Command1->click();
+    ASSERT_EQ(printers.requests.size(), 1);
+    EXPECT_EQ(printers.requests[0].destination, RecordingPrintService::Destination::Printer);
+    EXPECT_EQ(printers.requests[0].paper, PaperSize::Letter);
+    EXPECT_EQ(printers.requests[0].documentName, QStringLiteral("Biteclock Calendar March 2000"));
+    ASSERT_EQ(printers.pages.size(), 1);
+    const QStringList texts = printers.pages[0].texts();
+    EXPECT_EQ(texts.value(1), QStringLiteral("  March 2000"));
+    EXPECT_TRUE(texts.contains(
+        QStringLiteral("Location: Lat: 0. 0' N   Lon: 0. 0' W  Gmt: -5 hrs  Eastern Standard Time")));
+    EXPECT_EQ(stored("Prediction"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Sunrise"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Moonrise"), QStringLiteral("0"));
+    EXPECT_EQ(stored("Majorminor"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Newfull"), QStringLiteral("1"));
+    EXPECT_EQ(stored("Paper"), kLetterPaperText);
+    EXPECT_EQ(form->isVisible(), false);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Form4Test, TheYearMustBeANumberTheAlmanacCovers) {
+    for (const QString& year : {QStringLiteral("abc"), QStringLiteral("1900"), QStringLiteral("2201"),
+                                QString(), QStringLiteral("20x0"), QStringLiteral("-2000")}) {
+        const auto form = open();
+        form->show();
+        form->Text1->setText(year);
+        form->Command1->click();
+        EXPECT_TRUE(printers.requests.isEmpty()) << year.toStdString();
+        ASSERT_EQ(messages.messages.size(), 1) << year.toStdString();
+        EXPECT_EQ(messages.messages[0].title, QStringLiteral(" Print Calendar"));
+        EXPECT_EQ(messages.messages[0].text, QStringLiteral("Please enter a year from 1901 to 2200."));
+        EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Critical);
+        EXPECT_EQ(form->isVisible(), true) << "the window stays open for a correction";
+        EXPECT_EQ(stored("Prediction"), QStringLiteral("<missing>"))
+            << "nothing is stored for a refused year";
+        messages.messages.clear();
+    }
+}
+
+TEST_F(Form4Test, TheEdgeYearsArePrinted) {
+    for (const auto& [year, month] :
+         {std::pair{QStringLiteral("1901"), 0}, std::pair{QStringLiteral(" 2200 "), 11}}) {
+        const auto form = open();
+        form->Text1->setText(year);
+        form->Combo1->setCurrentIndex(month);
+        form->Command1->click();
+    }
+    ASSERT_EQ(printers.pages.size(), 2);
+    EXPECT_EQ(printers.pages[0].texts().value(1), QStringLiteral("  January 1901"));
+    EXPECT_EQ(printers.pages[1].texts().value(1), QStringLiteral("   December 2200"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Form4Test, ACancelledPrinterChoiceOrAClosedPreviewKeepsTheWindowOpen) {
+    const auto form = open();
+    form->show();
+    printers.userCancels = true;
+    form->Command1->click();
+    form->previewButton->click();
+    form->pdfButton->click();
+    ASSERT_EQ(printers.requests.size(), 3);
+    EXPECT_EQ(printers.requests[1].destination, RecordingPrintService::Destination::Preview);
+    EXPECT_EQ(printers.requests[2].destination, RecordingPrintService::Destination::Pdf);
+    EXPECT_EQ(form->isVisible(), true);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Form4Test, APageThatCannotBeFinishedIsReported) {
+    const auto form = open();
+    form->show();
+    printers.pageFails = true;
+    form->pdfButton->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Critical);
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("disk full")));
+    EXPECT_EQ(form->isVisible(), true);
+}
+
+TEST_F(Form4Test, CancelClosesWithoutStoringAnything) {
+    const auto form = open();
+    form->show();
+    form->Check2->setChecked(true);
+    form->Command2->click();
+    EXPECT_EQ(form->isVisible(), false);
+    EXPECT_TRUE(printers.requests.isEmpty());
+    EXPECT_EQ(stored("Moonrise"), QStringLiteral("<missing>"));
+}
+
+TEST_F(Form4Test, TheSpinnerStepsTheYearWithinTheAlmanacsYears) {
+    const auto form = open();
+    form->yearUp->click();
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("2001"));
+    form->yearDown->click();
+    form->yearDown->click();
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("1999"));
+    form->Text1->setText(QStringLiteral("2200"));
+    form->yearUp->click();
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("2200"));
+    form->Text1->setText(QStringLiteral("1901"));
+    form->yearDown->click();
+    EXPECT_EQ(form->Text1->text(), QStringLiteral("1901"));
+}
+
+TEST_F(Form4Test, ThePageIsComputedOnTheGivenContextWhoseDateIsPutBack) {
+    day.AlmanacDate = biteclock::dateSerial(2010, 7, 4);
+    const auto form = open();
+    form->Command1->click();
+    EXPECT_EQ(day.AlmanacDate, biteclock::dateSerial(2010, 7, 4));
+    EXPECT_EQ(day.phases.year, 2000) << "the context holds the last printed day's table";
+}
