@@ -41,8 +41,13 @@ private:
         return store_.read(SettingsStore::kMain, SettingsStore::kSettings, key, fallback);
     }
     void setText(const QString& key, const QString& value) {
-        store_.write(SettingsStore::kMain, SettingsStore::kSettings, key, value);
+        // Rewriting an unchanged value would only cost a file write.
+        if (store_.read(SettingsStore::kMain, SettingsStore::kSettings, key, kMissing) != value) {
+            store_.write(SettingsStore::kMain, SettingsStore::kSettings, key, value);
+        }
     }
+
+    static inline const QString kMissing = QStringLiteral("\x01missing");
 
     SettingsStore& store_;
 };

@@ -75,7 +75,10 @@ private:
         return store_.read(SettingsStore::kShared, SettingsStore::kSettings, key, fallback);
     }
     void setText(const QString& key, const QString& value) {
-        store_.write(SettingsStore::kShared, SettingsStore::kSettings, key, value);
+        // Rewriting an unchanged value would only cost a file write.
+        if (store_.read(SettingsStore::kShared, SettingsStore::kSettings, key, kMissing) != value) {
+            store_.write(SettingsStore::kShared, SettingsStore::kSettings, key, value);
+        }
     }
     bool flag(const QString& key, bool fallback) const {
         return SettingsStore::toBool(text(key, SettingsStore::boolText(fallback)), fallback);
@@ -85,6 +88,8 @@ private:
     void setBox(const QString& key, bool ticked) {
         setText(key, ticked ? QStringLiteral("1") : QStringLiteral("0"));
     }
+
+    static inline const QString kMissing = QStringLiteral("\x01missing");
 
     SettingsStore& store_;
 };

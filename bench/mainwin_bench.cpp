@@ -1,0 +1,120 @@
+// The main window's speed: the daily refresh, a date step, the first painted window, and the
+// resident memory after start-up. Run offscreen with settings in a temporary folder.
+#include "date_entry.h"
+#include "main_window.h"
+#include "recording_services.h"
+#include "shared_settings.h"
+#include "spinner.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+biteclock::TimeZoneInfo easternZone() {
+    biteclock::TimeZoneInfo z;
+    z.biasMinutes = 300;
+    z.daylightBiasMinutes = -60;
+    z.standardName = "Eastern Standard Time";
+    z.daylightName = "Eastern Daylight Time";
+    z.state = biteclock::TimeZoneInfo::State::Standard;
+    return z;
+}
+
+struct Desk {
+    Desk() {
+        SharedSettings s(store);
+        s.setCurrentLocation(QStringLiteral("Home"));
+        s.setLatitudeDegrees(QStringLiteral(" 40"));
+        s.setLatitudeMinutes(QStringLiteral(" 42"));
+        s.setLongitudeDegrees(QStringLiteral(" 74"));
+        s.setLongitudeMinutes(QStringLiteral(" 0"));
+        s.setGmt(QStringLiteral("-5"));
+    }
+
+    std::unique_ptr<MainWindow> open() {
+        auto w = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
+                                                                 zones, QStringLiteral("/opt/biteclock")});
+        w->show();
+        return w;
+    }
+
+    SettingsStore store;
+    RecordingMessageService messages;
+    RecordingHelpService help;
+    RecordingProcessLauncher launcher;
+    FixedClock clock{QDate(2000, 3, 15)};
+    biteclock::FixedTimeZoneSource zones{easternZone()};
+};
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
+void BM_FirstPaintedWindow(benchmark::State& state) {
+    Desk desk;
+    long rss = 0;
+    for (auto _ : state) {
+        auto w = desk.open();
+        benchmark::DoNotOptimize(w->grab());
+        rss = residentKilobytes();
+    }
+    state.counters["resident_MB"] = static_cast<double>(rss) / 1024.0;
+}
+BENCHMARK(BM_FirstPaintedWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_Activateform(benchmark::State& state) {
+    Desk desk;
+    auto w = desk.open();
+    for (auto _ : state) {
+        w->Activateform();
+    }
+}
+BENCHMARK(BM_Activateform)->Unit(benchmark::kMillisecond);
+
+void BM_DayStep(benchmark::State& state) {
+    Desk desk;
+    auto w = desk.open();
+    bool up = true;
+    for (auto _ : state) {
+        if (up) {
+            w->dateEntry()->UpDown1->stepUp();
+        } else {
+            w->dateEntry()->UpDown1->stepDown();
+        }
+        up = !up;
+    }
+}
+BENCHMARK(BM_DayStep)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
