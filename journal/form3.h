@@ -1,0 +1,159 @@
+#pragma once
+
+#include "calendar.h"
+#include "journal_entry.h"
+#include "journal_store.h"
+#include "trip_date_check.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class Clock;
+class HelpService;
+class MessageService;
+class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class UpDownButtons;
+
+namespace biteclock {
+struct AlmanacDay;
+}
+
+/// The fishing journal window: one trip at a time, stepped through by entry number, with the Moon
+/// and the prediction of the trip's date. Each entry is a file in the journal folder (JournalStore).
+/// The controls carry their designer names as object names (Text1 day, Text13 month, Text14 year,
+/// Text8 entry number, Command1 save, Command2 close, Command3 help, Command4 back, Command5 next,
+/// Command6 clear, ...).
+class Form3 : public QWidget {
+    Q_OBJECT
+
+public:
+    /// The picture of an icon number: 100 to 111 Moon phases, 201 to 204 prediction fish.
+    using PictureLookup = std::function<QPixmap(int pictureId)>;
+
+    /// The chart colour when none is stored: red 0, green 128, blue 192.
+    static constexpr int kDefaultChartColour = 12615680;
+
+    /// `almanac` is the main window's context: the journal borrows it for a trip's date and puts it
+    /// back afterwards. `monthFirst` is the date representation, `tipsShown` the field tips setting
+    /// (both applied each time the window opens), `chartColour` the picture background as
+    /// red + 256 * green + 65536 * blue. `help` may be null (no help button then).
+    Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
+          const QString& journalFolder, Clock& clock, bool monthFirst, bool tipsShown, PictureLookup pictures,
+          int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
+    ~Form3() override;
+
+    void setMonthFirst(bool monthFirst);
+    void setTipsShown(bool tipsShown);
+    void setChartColour(int chartColour);
+
+    const JournalStore& store() const { return store_; }
+    /// The number of the entry the window shows.
+    int currentEntryNumber() const { return currentEntry_; }
+    /// True while the window shows the blank entry that follows the last file.
+    bool showsNewBlankEntry() const { return newBlankEntry_; }
+    /// The record as the fields show it; the notes' line breaks as the file holds them (CR LF).
+    biteclock::JournalEntry fields() const;
+    /// The trip date the pictures show, when they show one.
+    std::optional<biteclock::DateSerial> tripDate() const { return tripDate_; }
+
+    // The window's routines.
+    /// Shows the entry of the current entry number (the blank next entry when it has no file).
+    void readdata();
+    /// Writes the fields to the file of the number in the entry number box.
+    bool saveent();
+    /// Empties every field and hides the pictures.
+    void new_entry();
+    /// Shows the Moon, its age, the new or full moon caption and the prediction of the trip date.
+    void Moonfish();
+    /// Checks the typed date; shows the Moon when it is a date. False when a message was needed
+    /// other than the two-digit year note.
+    bool dateentered();
+    void tooltipsshow();
+    void tooltipss();
+
+    // The buttons.
+    void Command1_Click(); ///< "&Save Entry"
+    void Command2_Click(); ///< "&Close"
+    void Command3_Click(); ///< "&Help"
+    void Command4_Click(); ///< Back
+    void Command5_Click(); ///< Next
+    void Command6_Click(); ///< "&Clear Entry"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    void buildControls();
+    void placeDateBoxes();
+    void presetMonthAndYear();
+    void showFields(const biteclock::JournalEntry& entry);
+    void hidePictures();
+    void applyChartColour();
+    std::optional<int> checkedEntryNumber();
+    void goToTypedEntry();
+    void stepDateBox(QLineEdit* box, int delta, int minimum, int maximum);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    bool isDateBox(const QWidget* widget) const;
+    void notify(const JournalNotice& notice);
+    void setTips(bool shown);
+
+    biteclock::AlmanacDay& almanac_;
+    MessageService& messages_;
+    HelpService* help_;
+    Clock& clock_;
+    JournalStore store_;
+    PictureLookup pictures_;
+    bool monthFirst_ = false;
+    bool tipsShown_ = true;
+    int chartColour_ = kDefaultChartColour;
+
+    int currentEntry_ = 1;
+    bool newBlankEntry_ = false;
+    std::optional<biteclock::DateSerial> tripDate_;
+    bool dateEdited_ = false;
+
+    QLineEdit* Text8 = nullptr;  // entry number
+    QLineEdit* Text1 = nullptr;  // day
+    QLineEdit* Text13 = nullptr; // month
+    QLineEdit* Text14 = nullptr; // year
+    UpDownButtons* UpDown1 = nullptr;
+    UpDownButtons* UpDown2 = nullptr;
+    UpDownButtons* UpDown3 = nullptr;
+    QLabel* Label1 = nullptr;    // "Day"
+    QLabel* Label2 = nullptr;    // "Month"
+    QLabel* Label3 = nullptr;    // "Year"
+    QGroupBox* Frame1 = nullptr; // the date group
+    QHBoxLayout* dateLayout_ = nullptr;
+    QPlainTextEdit* Text200 = nullptr; // notes
+    QLineEdit* Text3 = nullptr;        // temperature
+    QLineEdit* Text4 = nullptr;        // trip time
+    QLineEdit* Text5 = nullptr;        // tide type
+    QLineEdit* Text6 = nullptr;        // wind strength
+    QLineEdit* Text7 = nullptr;        // quantity
+    QComboBox* Combo1 = nullptr;       // wind direction
+    QComboBox* Combo2 = nullptr;       // tide state
+    QComboBox* Combo3 = nullptr;       // catch rating
+    QLineEdit* Text9 = nullptr;        // position 1
+    QLineEdit* Text10 = nullptr;       // position 2
+    QLineEdit* Text11 = nullptr;       // best time
+    QLabel* Image1 = nullptr;          // Moon picture
+    QLabel* Image2 = nullptr;          // prediction picture
+    QLabel* Label12 = nullptr;         // "Age"
+    QLabel* Text2 = nullptr;           // the Moon's age
+    QLabel* Label14 = nullptr;         // new or full moon caption
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "journal_moon.h"
+
+#include "moon_phase.h"
+
+#include <exception>
+#include <utility>
+
+namespace biteclock {
+namespace {
+
+/// Puts the context back as it was when it goes out of scope.
+class ContextRestorer {
+public:
+    explicit ContextRestorer(AlmanacDay& day)
+        : day_(day)
+        , saved_(day) {}
+    ~ContextRestorer() { day_ = std::move(saved_); }
+    ContextRestorer(const ContextRestorer&) = delete;
+    ContextRestorer& operator=(const ContextRestorer&) = delete;
+
+private:
+    AlmanacDay& day_;
+    AlmanacDay saved_;
+};
+
+} // namespace
+
+std::optional<JournalMoon> journalMoon(AlmanacDay& day, DateSerial tripDate) {
+    try {
+        const ContextRestorer restorer(day);
+        const CalendarDate trip = calendarDate(tripDate);
+        day.AlmanacDate = dateSerial(tableYearFor(trip), trip.month, trip.day);
+        day.calcmoontime();
+
+        day.AlmanacDate = tripDate;
+        day.journal.Label14 = {};
+        day.ShowPhaseLabels = true;
+        day.JournalPhaseLabel = true;
+        day.calcmoon();
+
+        JournalMoon moon;
+        moon.moonPictureId = day.MoonPictureId;
+        moon.moonAge = day.MoonAge;
+        moon.dayRating = day.DayRating;
+        moon.ratingText = day.RatingText;
+        moon.caption = day.journal.Label14;
+        if (const auto grade = ratingGrade(day.DayRating)) {
+            moon.ratingIconId = grade->fishIconId;
+        }
+        return moon;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace biteclock

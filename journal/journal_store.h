@@ -1,0 +1,51 @@
+#pragma once
+
+#include "journal_entry.h"
+
+#include <QString>
+
+/// The journal folder: one file per entry, "jour" + number + ".dat". File names are only ever
+/// built from entry numbers 1 to 32767, so nothing outside the folder is read or written.
+class JournalStore {
+public:
+    /// How reading an entry went.
+    enum class ReadStatus {
+        Missing,    ///< no such file: the normal end of the journal
+        Read,       ///< read whole
+        Damaged,    ///< read as far as it goes (cut short, or not a journal file)
+        TooLarge,   ///< larger than 1 MB; its first megabyte was read
+        Unreadable, ///< there but cannot be opened or read
+    };
+
+    struct ReadResult {
+        ReadStatus status = ReadStatus::Missing;
+        biteclock::JournalEntry entry;
+        QString error; ///< why an unreadable file could not be read
+    };
+
+    struct SaveResult {
+        bool saved = false;
+        QString error; ///< why not
+    };
+
+    explicit JournalStore(QString folder);
+
+    /// "journal" in the user's data folder for this program.
+    static QString defaultFolder();
+
+    const QString& folder() const { return folder_; }
+    /// The file of an entry number (1 to 32767).
+    QString filePath(int number) const;
+    /// "jour" + number + ".dat".
+    static QString fileName(int number);
+
+    ReadResult read(int number) const;
+    /// Writes the entry to a temporary file in the folder and renames it over the entry's file, so
+    /// that the old file stays whole until the new one is complete. Creates the folder when missing.
+    SaveResult save(int number, const biteclock::JournalEntry& entry) const;
+    /// The highest entry number that has a file; 0 when there is none.
+    int lastEntryNumber() const;
+
+private:
+    QString folder_;
+};
