@@ -74,6 +74,7 @@ void Form4::buildControls() {
     }
     Text1 = new QLineEdit(monthFrame);
     Text1->setMaxLength(6);
+    Text1->setMaximumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     Text1->setAccessibleName(QStringLiteral("Year"));
     UpDown1 = new QWidget(monthFrame);
     yearUp = new QToolButton(UpDown1);
