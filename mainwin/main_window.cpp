@@ -132,7 +132,7 @@ void MainWindow::buildWidgets() {
     UpDown3 = new Spinner(graphDaysFrame);
     UpDown3->setRange(kMinGraphDays, kMaxGraphDays);
     UpDown3->setEnabled(false);
-    UpDown3->setFixedHeight(Text11->sizeHint().height());
+    UpDown3->setFixedSize(17, Text11->sizeHint().height());
     daysLayout->addWidget(Text11);
     daysLayout->addWidget(UpDown3);
     daysLayout->addStretch();
