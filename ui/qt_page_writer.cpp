@@ -10,6 +10,11 @@ namespace {
 // The outline of a circle: about a hundredth of an inch.
 constexpr double kOutlineTwips = 14;
 
+// Small print is set narrower than the rest: a calendar cell's 7-point lines then end before the
+// next column's begin, even in the Letter layout's narrower columns. The point size is unchanged.
+constexpr int kNarrowUpToPoints = 7;
+constexpr int kNarrowStretch = 75;
+
 } // namespace
 
 QStringList QtPageWriter::defaultTypefaces() {
@@ -68,6 +73,7 @@ bool QtPageWriter::ensureStarted() {
 
 void QtPageWriter::applyFontSize(int points) {
     font_.setPointSize(points);
+    font_.setStretch(points <= kNarrowUpToPoints ? kNarrowStretch : QFont::AnyStretch);
     if (painter_.isActive()) {
         painter_.setFont(font_);
     }

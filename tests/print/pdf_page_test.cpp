@@ -134,6 +134,28 @@ TEST_F(PdfPageTest, AnUnfinishedPageLeavesTheOldFileAlone) {
     EXPECT_EQ(readAll(path), QStringLiteral("old"));
 }
 
+TEST(QtPageWriter, ACellsSmallPrintEndsBeforeTheNextColumnEvenOnLetter) {
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath(QStringLiteral("cell.pdf")));
+    pdf.setResolution(1200);
+    QtPageWriter writer(pdf);
+    writer.beginLandscapePage();
+    writer.setFontSize(20);
+    writer.tabTo(12); // Letter: Monday starts at column 12
+    const double column = writer.position().x();
+    writer.moveTo(QPointF(0, 0));
+    writer.write(QStringLiteral(" 28"));
+    const double dayNumber = writer.position().x();
+    writer.moveTo(QPointF(0, 0));
+    writer.setFontSize(7);
+    writer.write(QStringLiteral("S  Rise: 12:00 AM  Set: 12:00 PM"));
+    const double line = writer.position().x();
+    // Neighbouring cells start their lines the same distance after their day numbers.
+    EXPECT_LT(140 + line, column) << "line " << line << " twips, column " << column << " twips";
+    EXPECT_GT(dayNumber, 0);
+    EXPECT_EQ(writer.endDocument(), true);
+}
+
 TEST(QtPageWriter, TabColumnsAreMeasuredWithThePrintersFont) {
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath(QStringLiteral("tabs.pdf")));
