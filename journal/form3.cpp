@@ -138,7 +138,7 @@ void Form3::buildControls() {
     Text8 = textBox(QStringLiteral("Text8"), this);
     Text8->setText(QStringLiteral("1"));
     Text8->setMaxLength(16);
-    Text8->setMaximumWidth(80);
+    Text8->setFixedWidth(Text8->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     Command4 = new QPushButton(QStringLiteral("< &Back"), this);
     Command5 = new QPushButton(QStringLiteral("&Next >"), this);
     auto* entryLabel = new QLabel(QStringLiteral("Entry &No."), this);
@@ -154,9 +154,10 @@ void Form3::buildControls() {
     Text1 = textBox(QStringLiteral("Text1"), Frame1);
     Text13 = textBox(QStringLiteral("Text13"), Frame1);
     Text14 = textBox(QStringLiteral("Text14"), Frame1);
-    Text1->setMaximumWidth(48);
-    Text13->setMaximumWidth(48);
-    Text14->setMaximumWidth(64);
+    const int digitWidth = Text1->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    Text1->setFixedWidth(digitWidth * 3 + 16);
+    Text13->setFixedWidth(digitWidth * 3 + 16);
+    Text14->setFixedWidth(digitWidth * 5 + 16);
     UpDown1 = new UpDownButtons(Frame1);
     UpDown2 = new UpDownButtons(Frame1);
     UpDown3 = new UpDownButtons(Frame1);
@@ -171,6 +172,8 @@ void Form3::buildControls() {
     Text200 = new QPlainTextEdit(this);
     Text200->setObjectName(QStringLiteral("Text200"));
     Text200->setTabChangesFocus(true);
+    Text200->setMinimumHeight(Text200->fontMetrics().lineSpacing() * 4);
+    Text200->setMaximumHeight(Text200->fontMetrics().lineSpacing() * 8);
     Text3 = textBox(QStringLiteral("Text3"), this);
     Text4 = textBox(QStringLiteral("Text4"), this);
     Text5 = textBox(QStringLiteral("Text5"), this);
@@ -207,7 +210,8 @@ void Form3::buildControls() {
     Label12 = new QLabel(QStringLiteral("Age"), this);
     Text2 = new QLabel(this);
     Label14 = new QLabel(this);
-    Label14->setWordWrap(true);
+    Label14->setMinimumWidth(Label14->fontMetrics().horizontalAdvance(QStringLiteral("Full Moon 00:00 AM")) +
+                             4);
     auto* ageRow = new QHBoxLayout;
     ageRow->addWidget(Label12);
     ageRow->addWidget(Text2);
