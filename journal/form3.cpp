@@ -110,7 +110,7 @@ MessageService::Icon messageIcon(JournalNotice::Icon icon) {
 } // namespace
 
 Form3::Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
-             const QString& journalFolder, Clock& clock, bool monthFirst, bool tipsShown,
+             const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
              PictureLookup pictures, int chartColour, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , almanac_(almanac)

@@ -46,8 +46,8 @@ public:
     /// (both applied each time the window opens), `chartColour` the picture background as
     /// red + 256 * green + 65536 * blue. `help` may be null (no help button then).
     Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
-          const QString& journalFolder, Clock& clock, bool monthFirst, bool tipsShown, PictureLookup pictures,
-          int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
+          const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
+          PictureLookup pictures, int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
     ~Form3() override;
 
     void setMonthFirst(bool monthFirst);
@@ -109,7 +109,7 @@ private:
     biteclock::AlmanacDay& almanac_;
     MessageService& messages_;
     HelpService* help_;
-    Clock& clock_;
+    const Clock& clock_;
     JournalStore store_;
     PictureLookup pictures_;
     bool monthFirst_ = false;
