@@ -2,17 +2,27 @@
 
 #include "activation_watcher.h"
 #include "calendar.h"
+#include "chart_colour.h"
+#include "chart_type.h"
+#include "colour_chooser.h"
 #include "daily_refresh.h"
 #include "date_rules.h"
+#include "distance_gauge.h"
+#include "graph_days.h"
+#include "graph_fill.h"
 #include "icon_provider.h"
 #include "number_text.h"
 #include "observer.h"
+#include "prediction_chart.h"
+#include "resizer.h"
+#include "selected_date.h"
 #include "settings_panel.h"
 #include "spinner.h"
 #include "stored_location.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,14 +30,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cmath>
+#include <optional>
 
 #ifndef BITECLOCK_VERSION
 #define BITECLOCK_VERSION "0.0.0"
@@ -36,9 +48,6 @@
 using biteclock::DateSerial;
 
 namespace {
-
-constexpr int kMinGraphDays = 2;
-constexpr int kMaxGraphDays = 60;
 
 biteclock::ClockDesignators localDesignators() {
     const QLocale locale;
@@ -73,7 +82,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     , programFolder_(std::move(services.programFolder))
     , shared_(services.store)
     , mainSettings_(services.store)
-    , day_(biteclock::AlmanacFlavour::Main, localDesignators()) {
+    , day_(biteclock::AlmanacFlavour::Main, localDesignators())
+    , colours_(services.colours) {
+    if (colours_ == nullptr) {
+        desktopColours_ = std::make_unique<QtColourChooser>();
+        colours_ = desktopColours_.get();
+    }
     // The tray companion finds this program (and its pictures) through the folder stored here.
     shared_.setProgramFolder(programFolder_);
     setWindowTitle(QStringLiteral("Biteclock"));
@@ -114,24 +128,18 @@ void MainWindow::buildWidgets() {
     auto* graphArea = new QWidget(central);
     auto* graphLayout = new QVBoxLayout(graphArea);
     graphLayout->setContentsMargins(0, 0, 0, 0);
-    MSChart1 = new QListWidget(graphArea);
-    MSChart1->setFocusPolicy(Qt::NoFocus);
-    MSChart1->setSelectionMode(QAbstractItemView::NoSelection);
+    MSChart1 = new PredictionChart(graphArea);
     MSChart1->setMinimumSize(440, 300);
-    QFont mono = MSChart1->font();
-    mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    MSChart1->setFont(mono);
     graphLayout->addWidget(MSChart1, 1);
     graphDaysFrame = new QGroupBox(tr("Graph days"), graphArea);
     auto* daysLayout = new QHBoxLayout(graphDaysFrame);
     Text11 = new QLineEdit(graphDaysFrame);
     Text11->setFixedWidth(40);
     Text11->setAlignment(Qt::AlignRight);
-    Text11->setReadOnly(true);
+    Text11->installEventFilter(this);
     UpDown3 = new Spinner(graphDaysFrame);
+    UpDown3->setBuddy(Text11);
     UpDown3->setRange(kMinGraphDays, kMaxGraphDays);
-    UpDown3->setEnabled(false);
     UpDown3->setFixedSize(17, Text11->sizeHint().height());
     daysLayout->addWidget(Text11);
     daysLayout->addWidget(UpDown3);
@@ -162,6 +170,12 @@ void MainWindow::buildWidgets() {
     }
 
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(Text11, &QLineEdit::returnPressed, this, [this] { Text11_KeyPress(Qt::Key_Return); });
+    connect(UpDown3, &Spinner::changed, this, &MainWindow::UpDown3_Change);
+    connect(MSChart1, &PredictionChart::pointSelected, this, &MainWindow::MSChart1_PointSelected);
+    connect(MSChart1, &PredictionChart::pointActivated, this, &MainWindow::MSChart1_PointActivated);
+    connect(MSChart1, &PredictionChart::plotSelected, this, &MainWindow::MSChart1_PlotSelected);
+    connect(MSChart1, &PredictionChart::plotActivated, this, &MainWindow::MSChart1_PlotSelected);
     connect(panel_, &SettingsPanel::refreshRequested, this, &MainWindow::Activateform);
     connect(panel_, &SettingsPanel::closeRequested, this, &MainWindow::closeSettingsPanel);
     connect(panel_, &SettingsPanel::daySpinnerFocusRequested, this,
@@ -181,6 +195,27 @@ void MainWindow::buildMenus() {
         settings->addAction(QStringLiteral("&Date Representation"), this, &MainWindow::mnudaterep_Click);
     mnuregional =
         settings->addAction(QStringLiteral("R&egional Settings"), this, &MainWindow::mnuregional_Click);
+    settings->addSeparator();
+    mnutextip = settings->addAction(QStringLiteral("Field &Tips"));
+    mnutextip->setCheckable(true);
+    // The handler sets the tick itself: undo the toggle the menu has already made.
+    connect(mnutextip, &QAction::triggered, this, [this] {
+        mnutextip->setChecked(!mnutextip->isChecked());
+        mnutextip_Click();
+    });
+
+    QMenu* graphs = menuBar()->addMenu(QStringLiteral("&Graphs"));
+    graphs->setObjectName(QStringLiteral("mnuGraphs"));
+    for (const ChartMenuEntry& entry : kChartMenuEntries) {
+        QAction* action = graphs->addAction(QString::fromLatin1(entry.text));
+        action->setObjectName(QString::fromLatin1(entry.control));
+        action->setCheckable(true);
+        const int type = static_cast<int>(entry.type);
+        connect(action, &QAction::triggered, this, [this, type] { chartTypeEntry_Click(type); });
+        chartTypeEntries_.append(action);
+    }
+    graphs->addSeparator();
+    mnubackcol = graphs->addAction(QStringLiteral("&Background Color"), this, &MainWindow::mnubackcol_Click);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     mnuhelptopics = help->addAction(QStringLiteral("&Help Topics"), this, &MainWindow::mnuhelptopics_Click);
@@ -201,6 +236,7 @@ void MainWindow::Form_Load() {
     day_.AlmanacDate = today;
 
     tipsOn_ = shared_.tipsShown();
+    mnutextip->setChecked(tipsOn_);
 
     switch (mainSettings_.windowState()) {
     case 1:
@@ -213,9 +249,18 @@ void MainWindow::Form_Load() {
         break;
     }
 
-    chartColourHex_ = QString::number(mainSettings_.chartColour(), 16).toUpper();
+    chartColourHex_ = chart_colour::toHex(mainSettings_.chartColour());
     convertrgb();
-    chartStyle_ = mainSettings_.chartStyle();
+    if (tipsOn_) {
+        tooltipsshow();
+    } else {
+        tooltipss();
+    }
+    const ChartType type = chartTypeFromNumber(mainSettings_.chartStyle());
+    chartStyle_ = static_cast<int>(type);
+    MSChart1->setChartType(type);
+    menuclrcheck();
+    chartTypeEntries_[chartStyle_]->setChecked(true);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -235,7 +280,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (CResize != nullptr) {
+        CResize->Resize(this);
+    }
+}
+
+void MainWindow::newResizer() {
+    delete CResize;
+    CResize = new Resizer(this);
+    CResize->setReferenceTextBox(dateEntry_->Text1);
+    connect(CResize, &Resizer::ResizeError, this, [this](int, const QString& description) {
+        messages_.show(QStringLiteral("Resize Error"), description, MessageService::Icon::Critical);
+    });
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text11) {
+        if (event->type() == QEvent::FocusOut) {
+            Text11_LostFocus();
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         // A click on the window's background or on a frame ends any entry in progress.
         dateEntry_->UpDown1->setFocus();
@@ -374,44 +441,189 @@ void MainWindow::datrep() {
         dateEntry_->placeFields(false);
         mainSettings_.setDayFirst(true);
     }
+    MSChart1->hideSelectedDate();
+    // The moved fields become the reference layout of a new resizer.
+    newResizer();
+    CResize->Resize(this);
     if (!windowLoading_) {
         graph();
     }
 }
 
 void MainWindow::graph() {
-    day_.ShowPhaseLabels = false;
-    const double n = biteclock::leadingNumber(Text11->text().toStdString());
-    const int days =
-        n < kMinGraphDays ? kMinGraphDays : (n > kMaxGraphDays ? kMaxGraphDays : static_cast<int>(n));
+    const GraphDaysChoice choice = resolveGraphDays(Text11->text(), mainSettings_.graphDaysText());
+    if (Text11->text() != choice.fieldText) {
+        Text11->setText(choice.fieldText);
+    }
     almanacDateText_ = dateEntry_->almanacDateText();
     const DateSerial first = dateEntry_->fieldsDate();
-    fillGraph(biteclock::graphRows(day_, first, days, monthFirst_));
-    day_.ShowPhaseLabels = true;
-    graphDays_ = days;
+    // The rows are rated with the Moon captions off, and the context is left on the displayed day (the
+    // month list's handling computes its table for the date last set).
+    fillGraph(graphFill(day_, first, choice.days, monthFirst_));
+    graphDays_ = choice.days;
     mainSettings_.setGraphDaysText(Text11->text());
-    // The month list's handling computes its table for the date last set: keep it the displayed one.
-    day_.AlmanacDate = first;
 }
 
 void MainWindow::fillGraph(const std::vector<biteclock::GraphRow>& rows) {
-    MSChart1->clear();
+    QList<PredictionChart::Row> chartRows;
+    chartRows.reserve(static_cast<qsizetype>(rows.size()));
     for (const biteclock::GraphRow& row : rows) {
-        const QString label = QString::fromStdString(row.label);
-        const QString bar(row.rating / 5, QChar(0x2588));
-        MSChart1->addItem(QStringLiteral("%1 %2 %3").arg(label, -6).arg(row.rating, 3).arg(bar));
+        chartRows.append({QString::fromStdString(row.label), row.rating});
     }
+    if (!rows.empty()) {
+        graphFirst_ = rows.front().date;
+    }
+    MSChart1->setRows(chartRows);
 }
 
 void MainWindow::convertrgb() {
-    bool ok = false;
-    const qlonglong packed = chartColourHex_.toLongLong(&ok, 16);
-    const QColor colour(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
-                        static_cast<int>((packed >> 16) & 0xFF));
-    QPalette palette = MSChart1->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Text, colour.lightness() > 140 ? Qt::black : Qt::white);
-    MSChart1->setPalette(palette);
+    MSChart1->setBackdropColour(chart_colour::fromHex(chartColourHex_));
+}
+
+void MainWindow::menuclrcheck() {
+    for (QAction* entry : std::as_const(chartTypeEntries_)) {
+        entry->setChecked(false);
+    }
+}
+
+void MainWindow::chartTypeEntry_Click(int type) {
+    menuclrcheck();
+    chartStyle_ = static_cast<int>(chartTypeFromNumber(type));
+    MSChart1->setChartType(chartTypeFromNumber(chartStyle_));
+    chartTypeEntries_[chartStyle_]->setChecked(true);
+}
+
+void MainWindow::mnubackcol_Click() {
+    const std::optional<QColor> chosen = colours_->choose(MSChart1->backdropColour(), this);
+    if (!chosen) {
+        return;
+    }
+    const int packed = chart_colour::toPacked(*chosen);
+    mainSettings_.setChartColour(packed);
+    chartColourHex_ = chart_colour::toHex(packed);
+    convertrgb();
+}
+
+void MainWindow::Text11_KeyPress(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return;
+    }
+    graph();
+    UpDown3->setFocus();
+}
+
+void MainWindow::Text11_LostFocus() {
+    // Leaving the field applies its rules; the focus stays where the user put it. The field is only
+    // graphed again when it asks for something other than what is shown.
+    const GraphDaysChoice choice = resolveGraphDays(Text11->text(), mainSettings_.graphDaysText());
+    if (choice.fieldText != Text11->text() || choice.days != MSChart1->rowCount()) {
+        graph();
+    }
+}
+
+void MainWindow::UpDown3_Change() {
+    UpDown3->setFocus();
+    graph();
+}
+
+void MainWindow::MSChart1_PointSelected(int row) {
+    MSChart1->showSelectedDate(selectedDateText(graphFirst_ + row, monthFirst_));
+}
+
+void MainWindow::MSChart1_PointActivated(int row) {
+    const biteclock::CalendarDate d = biteclock::calendarDate(graphFirst_ + row);
+    dateEntry_->Text1->setText(QString::number(d.day));
+    dateEntry_->Combo1->setCurrentIndex(d.month - 1);
+    dateEntry_->Text10->setText(QString::number(d.year));
+    MSChart1->hideSelectedDate();
+    datechanged();
+    lundist();
+}
+
+void MainWindow::MSChart1_PlotSelected() {
+    dateEntry_->UpDown1->setFocus();
+}
+
+void MainWindow::mnutextip_Click() {
+    if (mnutextip->isChecked()) {
+        mnutextip->setChecked(false);
+        tooltipss();
+    } else {
+        tooltipsshow();
+        mnutextip->setChecked(true);
+        // The prediction picture's tip names the displayed day's grade at once, not at the next refresh.
+        dayView_->Image5->setToolTip(predictionTip(QString::fromStdString(day_.RatingText)));
+    }
+    tipsOn_ = mnutextip->isChecked();
+    shared_.setTipsShown(tipsOn_);
+}
+
+void MainWindow::tooltipsshow() {
+    ::tooltipsshow(mainWindowTips(), mainFields());
+    ::tooltipsshow(settingsPanelTips(), panelFields());
+}
+
+void MainWindow::tooltipss() {
+    ::tooltipss(mainWindowTips(), mainFields());
+    ::tooltipss(settingsPanelTips(), panelFields());
+}
+
+FieldMap MainWindow::mainFields() const {
+    const DayView& v = *dayView_;
+    FieldMap fields;
+    const auto add = [&fields](const char* name, QWidget* field) {
+        fields.insert(QLatin1String(name), field);
+    };
+    add("Dateframe", dateEntry_);
+    add("Text11", Text11);
+    add("graphDaysFrame", graphDaysFrame);
+    add("distanceFrame", v.distanceFrame);
+    add("Command1", Command1);
+    add("MSChart1", MSChart1);
+    add("Image5", v.Image5);
+    add("Image3", v.Image3);
+    add("Text5", v.Text5);
+    add("Text4", v.Text4);
+    add("Text7", v.Text7);
+    add("Text8", v.Text8);
+    add("Text6", v.Text6);
+    add("Text21", v.Text21);
+    add("Text39", v.Text39);
+    add("Text2", v.Text2);
+    add("Text32", v.Text32);
+    add("Text9", v.Text9);
+    add("Label13", v.Label13);
+    add("Image2", v.Image2);
+    add("Label19", v.Label19);
+    return fields;
+}
+
+FieldMap MainWindow::panelFields() const {
+    const SettingsPanel& p = *panel_;
+    FieldMap fields;
+    const auto add = [&fields](const char* name, QWidget* field) {
+        fields.insert(QLatin1String(name), field);
+    };
+    add("Option1", p.Option1);
+    add("Option2", p.Option2);
+    add("Combo2", p.Combo2);
+    add("Text12", p.Text12);
+    add("UpDown4", p.UpDown4);
+    add("Check1", p.Check1);
+    add("Check2", p.Check2);
+    add("Check3", p.Check3);
+    add("Text20", p.Text20);
+    add("Text30", p.Text30);
+    add("Text40", p.Text40);
+    add("Text15", p.Text15);
+    add("Text14", p.Text14);
+    add("Text13", p.Text13);
+    add("Text17", p.Text17);
+    add("Text16", p.Text16);
+    add("Command2", p.Command2);
+    add("Command5", p.Command5);
+    add("Command4", p.Command4);
+    return fields;
 }
 
 void MainWindow::closeSettingsPanel() {
@@ -422,6 +634,7 @@ void MainWindow::closeSettingsPanel() {
 }
 
 void MainWindow::mnualarm_Click() {
+    MSChart1->hideSelectedCaption();
     MSChart1->hide();
     graphDaysFrame->hide();
     panel_->show();

@@ -4,6 +4,7 @@
 #include "daily_refresh.h"
 #include "date_entry.h"
 #include "day_view.h"
+#include "field_tips.h"
 #include "main_settings.h"
 #include "platform_services.h"
 #include "settings_store.h"
@@ -16,11 +17,13 @@
 #include <vector>
 
 class ActivationWatcher;
+class ColourChooser;
+class PredictionChart;
 class QAction;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class Resizer;
 class SettingsPanel;
 class Spinner;
 
@@ -32,7 +35,8 @@ struct MainWindowServices {
     ProcessLauncher& launcher;
     const Clock& clock;
     const biteclock::TimeZoneSource& zones;
-    QString programFolder; ///< stored as "fishpath"
+    QString programFolder;            ///< stored as "fishpath"
+    ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
 };
 
 /// The daily almanac: the date group, the day's sun, Moon and fishing values, the prediction and the
@@ -54,10 +58,30 @@ public:
     void lundist() override;
     /// Switches between day-first and month-first dates and stores the choice.
     void datrep();
-    /// Refills the prediction rows for the graph-days field.
+    /// Refills the prediction graph for the graph-days field, leaving the day's values alone.
     void graph();
-    /// Applies the chart colour to the prediction rows.
+    /// Applies the chart colour to the graph's backdrop and its overlay.
     void convertrgb();
+    /// Unticks the eight chart-type entries.
+    void menuclrcheck();
+    /// Field tips on: every field of the window and of the settings panel.
+    void tooltipsshow();
+    /// Field tips off.
+    void tooltipss();
+
+    // The graph and its graph-days field.
+    void Text11_KeyPress(int key);
+    void Text11_LostFocus();
+    void UpDown3_Change();
+    /// A chart-type entry of the "&Graphs" menu, by its chart type number.
+    void chartTypeEntry_Click(int type);
+    void mnubackcol_Click();
+    /// A point of the graph clicked; rows count from 0.
+    void MSChart1_PointSelected(int row);
+    /// A point of the graph double-clicked: its day becomes the displayed date.
+    void MSChart1_PointActivated(int row);
+    void MSChart1_PlotSelected();
+    void mnutextip_Click();
 
     // Menu entries.
     void mnualarm_Click();
@@ -73,7 +97,10 @@ public:
     const DayView& dayView() const { return *dayView_; }
     SettingsPanel* settingsPanel() const { return panel_; }
     ActivationWatcher* activationWatcher() const { return watcher_; }
-    QListWidget* graphList() const { return MSChart1; }
+    PredictionChart* graphChart() const { return MSChart1; }
+    /// The eight chart-type entries of the "&Graphs" menu, by chart type number.
+    const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
+    Resizer* resizer() const { return CResize; }
 
     bool monthFirst() const { return monthFirst_; }
     int graphDays() const { return graphDays_; }
@@ -90,6 +117,8 @@ public:
     QAction* mnuhelptopics = nullptr;
     QAction* mnuabout = nullptr;
     QAction* mnuexit = nullptr;
+    QAction* mnubackcol = nullptr;
+    QAction* mnutextip = nullptr;
     QPushButton* Command1 = nullptr; ///< "&Journal"
     QPushButton* Command3 = nullptr; ///< "&Exit"
     QLineEdit* Text11 = nullptr;     ///< graph days
@@ -98,6 +127,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,6 +135,9 @@ private:
     void buildWidgets();
     void buildMenus();
     void fillGraph(const std::vector<biteclock::GraphRow>& rows);
+    void newResizer();
+    FieldMap mainFields() const;
+    FieldMap panelFields() const;
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
     void closeSettingsPanel();
     void makeFieldsADate();
@@ -123,7 +156,12 @@ private:
     std::unique_ptr<DayView> dayView_;
     DateEntry* dateEntry_ = nullptr;
     SettingsPanel* panel_ = nullptr;
-    QListWidget* MSChart1 = nullptr;
+    PredictionChart* MSChart1 = nullptr;
+    QList<QAction*> chartTypeEntries_;
+    Resizer* CResize = nullptr;
+    std::unique_ptr<ColourChooser> desktopColours_;
+    ColourChooser* colours_ = nullptr;
+    biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
     ActivationWatcher* watcher_ = nullptr;
 

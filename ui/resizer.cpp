@@ -26,6 +26,17 @@ bool placedByLayout(const QWidget* widget) {
     return parent != nullptr && parent->layout() != nullptr && layoutHolds(parent->layout(), widget);
 }
 
+// A control inside a widget that a layout places moves with that widget, which does not scale with the
+// window: scaling the control by the window's factors as well would push it out of its container.
+bool followsALayout(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* w = widget; w != nullptr && w != window; w = w->parentWidget()) {
+        if (placedByLayout(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool isSingleLineTextBox(const QString& name) {
     return name.startsWith(QLatin1String("Tex")) && name != QLatin1String("Text200");
 }
@@ -88,7 +99,7 @@ QList<QWidget*> Resizer::controlsOf(QWidget* window) {
     for (QWidget* widget : all) {
         const QString name = widget->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || widget->isWindow() ||
-            placedByLayout(widget)) {
+            followsALayout(widget, window)) {
             continue;
         }
         controls.append(widget);

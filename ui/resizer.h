@@ -44,9 +44,9 @@ private:
 /// and calls `Resize` from its resize event; the first call attaches it.
 ///
 /// The controls are the window's named descendants (a control's name is its object name; names
-/// starting with "qt_" belong to Qt's own inner widgets). Widgets placed by a layout are left to their
-/// layout. Single-line text boxes (names starting "Tex", except the journal's notes box "Text200")
-/// all keep the height of the reference text box; drop-down lists keep their own height.
+/// starting with "qt_" belong to Qt's own inner widgets). Widgets placed by a layout, and everything
+/// inside them, are left to their layout. Single-line text boxes (names starting "Tex", except the journal's
+/// notes box "Text200") all keep the height of the reference text box; drop-down lists keep their own height.
 class Resizer : public QObject {
     Q_OBJECT
 public:

@@ -146,6 +146,9 @@ TEST_F(ResizerTest, UnnamedInnerAndLaidOutWidgetsAreNotControls) {
     auto* laidOut = new QLabel(box);
     laidOut->setObjectName(QStringLiteral("Label7"));
     layout->addWidget(laidOut);
+    auto* insideLaidOut = new QWidget(box);
+    layout->addWidget(insideLaidOut);
+    auto* nested = control<QLabel>(insideLaidOut, "Label8", {1, 1, 5, 5});
     auto* unnamed = new QLabel(&window);
     unnamed->setGeometry(5, 5, 10, 10);
     auto* qtInner = new QLabel(&window);
@@ -153,6 +156,7 @@ TEST_F(ResizerTest, UnnamedInnerAndLaidOutWidgetsAreNotControls) {
     const QList<QWidget*> controls = Resizer::controlsOf(&window);
     EXPECT_TRUE(controls.contains(box));
     EXPECT_FALSE(controls.contains(laidOut));
+    EXPECT_FALSE(controls.contains(nested)) << "inside a laid-out widget";
     EXPECT_FALSE(controls.contains(unnamed));
     EXPECT_FALSE(controls.contains(qtInner));
     resizer.Resize(&window);

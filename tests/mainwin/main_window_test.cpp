@@ -34,10 +34,10 @@ TEST_F(MainWindowTest, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(shared("fishpath"), QStringLiteral("/opt/biteclock"));
 
     EXPECT_EQ(w.graphDays(), 15);
-    EXPECT_EQ(w.graphList()->count(), 15);
+    EXPECT_EQ(w.graphChart()->rowCount(), 15);
     EXPECT_EQ(w.chartStyle(), 1);
     EXPECT_EQ(w.chartColourHex(), QStringLiteral("C08000"));
-    EXPECT_EQ(w.graphList()->palette().color(QPalette::Base), QColor(0, 128, 192));
+    EXPECT_EQ(w.graphChart()->backdropColour(), QColor(0, 128, 192));
     EXPECT_EQ(w.refreshCount(), 1);
     // The empty store computes for latitude and longitude 0 and an offset of 13 hours.
     expectShowsDay(15, 3, 2000);
@@ -126,11 +126,11 @@ TEST_F(MainWindowTest, RestartKeepsWindowStateDateOrderAndChartSettings) {
     EXPECT_TRUE(second.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(second.chartStyle(), 6);
     EXPECT_EQ(second.chartColourHex(), QStringLiteral("FF"));
-    EXPECT_EQ(second.graphList()->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(second.graphChart()->backdropColour(), QColor(255, 0, 0));
     // Day first: the graph rows read day/month.
-    EXPECT_TRUE(second.graphList()->item(0)->text().startsWith(QStringLiteral("15/3 ")));
+    EXPECT_EQ(second.graphChart()->rows().front().label, QStringLiteral("15/3"));
     second.mnudaterep_Click();
-    EXPECT_TRUE(second.graphList()->item(0)->text().startsWith(QStringLiteral("3/15 ")));
+    EXPECT_EQ(second.graphChart()->rows().front().label, QStringLiteral("3/15"));
     EXPECT_EQ(mainKey("daterep"), QStringLiteral("False"));
 }
 
@@ -165,11 +165,11 @@ TEST_F(MainWindowTest, HelpAboutAndTheSettingsPanelPlace) {
 
     w.mnualarm_Click();
     EXPECT_FALSE(w.mnualarm->isEnabled());
-    EXPECT_TRUE(w.graphList()->isHidden());
+    EXPECT_TRUE(w.graphChart()->isHidden());
     EXPECT_FALSE(panel().isHidden());
     panel().Command5_Click();
     EXPECT_TRUE(w.mnualarm->isEnabled());
-    EXPECT_FALSE(w.graphList()->isHidden());
+    EXPECT_FALSE(w.graphChart()->isHidden());
     EXPECT_TRUE(panel().isHidden());
 
     w.mnuregional_Click(); // starts a region tool when one is installed; never reports

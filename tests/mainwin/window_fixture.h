@@ -3,6 +3,7 @@
 #include "daily_refresh.h"
 #include "date_entry.h"
 #include "main_window.h"
+#include "prediction_chart.h"
 #include "recording_services.h"
 #include "settings_panel.h"
 #include "shared_settings.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -131,8 +131,8 @@ protected:
             EXPECT_EQ(v.Label18->text(), q(fresh.main.Label18.text));
         }
         EXPECT_EQ(window->almanac().AlmanacDate, d);
-        ASSERT_EQ(window->graphList()->count(), static_cast<int>(rows.size()));
-        EXPECT_TRUE(window->graphList()->item(0)->text().startsWith(q(rows.front().label)));
+        ASSERT_EQ(window->graphChart()->rowCount(), static_cast<int>(rows.size()));
+        EXPECT_EQ(window->graphChart()->rows().front().label, q(rows.front().label));
     }
 
     SettingsStore store;
