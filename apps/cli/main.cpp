@@ -2,7 +2,6 @@
 #include "cli_app.h"
 #include "print_settings.h"
 #include "settings_store.h"
-#include "shared_settings.h"
 #include "stored_location.h"
 
 #include <QCoreApplication>
@@ -37,11 +36,11 @@ int main(int argc, char* argv[]) {
     const QDate today = QDate::currentDate();
     biteclock::cli::CliEnvironment environment;
     environment.today = biteclock::dateSerial(today.year(), today.month(), today.day());
-    environment.currentLocation = [&store] { return storedCurrentLocation(store); };
+    environment.currentLocation = [&store] { return biteclock::cli::storedCurrentLocation(store); };
     environment.savedLocation = [&store](const std::string& name) {
-        return storedLocation(store, QString::fromStdString(name));
+        return biteclock::cli::savedLocation(store, name);
     };
-    environment.moonNorth = [&store] { return SharedSettings(store).moonNorth(); };
+    environment.moonNorth = [&store] { return biteclock::cli::storedMoonNorth(store); };
     environment.calendarBoxes = [&store] {
         const CalendarOptions o = PrintSettings(store).load();
         return biteclock::cli::CalendarBoxes{o.prediction, o.sunrise, o.moonrise, o.majorMinor, o.newFull};
