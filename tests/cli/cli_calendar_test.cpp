@@ -124,6 +124,8 @@ protected:
             app_ = std::make_unique<QGuiApplication>(argc, argv);
         }
     }
+    // Gone before the program's statics are: a QGuiApplication must not outlive main().
+    static void TearDownTestSuite() { app_.reset(); }
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             GTEST_SKIP() << "poppler-utils is not installed";
