@@ -6,12 +6,30 @@ namespace {
 
 constexpr auto kOrganisation = "Biteclock";
 
-QSettings openStore(const QString& application) {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganisation),
-                     application);
+// The key's full path within the application's file.
+QString keyPath(const QString& section, const QString& key) {
+    const QString group = SettingsStore::groupPath(section);
+    return group.isEmpty() ? key : group + QLatin1Char('/') + key;
 }
 
 } // namespace
+
+QSettings& SettingsStore::open(const QString& application) const {
+    std::shared_ptr<QSettings>& slot = application == kShared ? shared_ : main_;
+    if (!slot || slot->applicationName() != application) {
+        slot = std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QString::fromLatin1(kOrganisation), application);
+    }
+    return *slot;
+}
+
+void SettingsStore::sync() const {
+    for (const auto& s : {shared_, main_}) {
+        if (s) {
+            s->sync();
+        }
+    }
+}
 
 QString SettingsStore::groupPath(const QString& section) {
     QString path = section;
@@ -24,9 +42,7 @@ QString SettingsStore::groupPath(const QString& section) {
 
 QString SettingsStore::read(const QString& application, const QString& section, const QString& key,
                             const QString& defaultValue) const {
-    QSettings s = openStore(application);
-    s.beginGroup(groupPath(section));
-    const QVariant value = s.value(key);
+    const QVariant value = open(application).value(keyPath(section, key));
     if (!value.isValid()) {
         return defaultValue;
     }
@@ -35,18 +51,14 @@ QString SettingsStore::read(const QString& application, const QString& section, 
 
 void SettingsStore::write(const QString& application, const QString& section, const QString& key,
                           const QString& value) {
-    QSettings s = openStore(application);
-    s.beginGroup(groupPath(section));
-    s.setValue(key, value);
+    open(application).setValue(keyPath(section, key), value);
 }
 
 void SettingsStore::removeKey(const QString& application, const QString& section, const QString& key) {
     if (key.isEmpty()) {
         return;
     }
-    QSettings s = openStore(application);
-    s.beginGroup(groupPath(section));
-    s.remove(key);
+    open(application).remove(keyPath(section, key));
 }
 
 void SettingsStore::removeSection(const QString& application, const QString& section) {
@@ -54,14 +66,15 @@ void SettingsStore::removeSection(const QString& application, const QString& sec
     if (path.isEmpty()) {
         return; // never the whole store
     }
-    QSettings s = openStore(application);
-    s.remove(path);
+    open(application).remove(path);
 }
 
 QStringList SettingsStore::keys(const QString& application, const QString& section) const {
-    QSettings s = openStore(application);
+    QSettings& s = open(application);
     s.beginGroup(groupPath(section));
-    return s.childKeys();
+    const QStringList keys = s.childKeys();
+    s.endGroup();
+    return keys;
 }
 
 bool SettingsStore::toBool(const QString& text, bool defaultValue) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QSettings;
 
 /// The per-user settings both programs keep: texts addressed by application ("Bitetray" for what
 /// both programs read, "Biteclock" for the main window's own), section and key. Sections are
@@ -15,6 +18,8 @@ public:
     static inline const QString kLocations = QStringLiteral("Settings\\Locations\\");
 
     SettingsStore() = default;
+    /// Flushes what was written to the files.
+    void sync() const;
 
     /// The stored text, or the default when the key is missing.
     QString read(const QString& application, const QString& section, const QString& key,
@@ -41,4 +46,12 @@ public:
 
     /// The QSettings group path of a section (backslashes to slashes, no trailing slash).
     static QString groupPath(const QString& section);
+
+private:
+    // One open store per application, shared by copies: opening a file for every key read costs
+    // more than the almanac's whole daily computation.
+    QSettings& open(const QString& application) const;
+
+    mutable std::shared_ptr<QSettings> shared_;
+    mutable std::shared_ptr<QSettings> main_;
 };

@@ -2,6 +2,7 @@
 #include "cli_app.h"
 #include "print_settings.h"
 #include "settings_store.h"
+#include "shared_settings.h"
 #include "stored_location.h"
 
 #include <QCoreApplication>
@@ -36,11 +37,11 @@ int main(int argc, char* argv[]) {
     const QDate today = QDate::currentDate();
     biteclock::cli::CliEnvironment environment;
     environment.today = biteclock::dateSerial(today.year(), today.month(), today.day());
-    environment.currentLocation = [&store] { return biteclock::cli::storedCurrentLocation(store); };
+    environment.currentLocation = [&store] { return storedCurrentLocation(store); };
     environment.savedLocation = [&store](const std::string& name) {
-        return biteclock::cli::savedLocation(store, name);
+        return storedLocation(store, QString::fromStdString(name));
     };
-    environment.moonNorth = [&store] { return biteclock::cli::storedMoonNorth(store); };
+    environment.moonNorth = [&store] { return SharedSettings(store).moonNorth(); };
     environment.calendarBoxes = [&store] {
         const CalendarOptions o = PrintSettings(store).load();
         return biteclock::cli::CalendarBoxes{o.prediction, o.sunrise, o.moonrise, o.majorMinor, o.newFull};
