@@ -8,9 +8,11 @@
 #include "daily_refresh.h"
 #include "date_rules.h"
 #include "distance_gauge.h"
+#include "form3.h"
 #include "graph_days.h"
 #include "graph_fill.h"
 #include "icon_provider.h"
+#include "journal_store.h"
 #include "number_text.h"
 #include "observer.h"
 #include "prediction_chart.h"
@@ -80,6 +82,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     , clock_(services.clock)
     , zones_(services.zones)
     , programFolder_(std::move(services.programFolder))
+    , journalFolder_(services.journalFolder.isEmpty() ? JournalStore::defaultFolder()
+                                                      : std::move(services.journalFolder))
     , shared_(services.store)
     , mainSettings_(services.store)
     , day_(biteclock::AlmanacFlavour::Main, localDesignators())
@@ -154,7 +158,6 @@ void MainWindow::buildWidgets() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     Command1 = new QPushButton(QStringLiteral("&Journal"), central);
-    Command1->setEnabled(false); // the journal window is not part of this program yet
     Command3 = new QPushButton(QStringLiteral("&Exit"), central);
     for (QPushButton* b : {Command1, Command3}) {
         b->setAutoDefault(false);
@@ -169,6 +172,7 @@ void MainWindow::buildWidgets() {
         frame->installEventFilter(this);
     }
 
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     connect(Text11, &QLineEdit::returnPressed, this, [this] { Text11_KeyPress(Qt::Key_Return); });
     connect(UpDown3, &Spinner::changed, this, &MainWindow::UpDown3_Change);
@@ -670,4 +674,20 @@ void MainWindow::mnuabout_Click() {
                                   "times of the day for your place, for any date from 1901 to 2200.")
                        .arg(QStringLiteral(BITECLOCK_VERSION)),
                    MessageService::Icon::Information);
+}
+
+void MainWindow::Command1_Click() {
+    if (journal_ == nullptr) {
+        journal_ = new Form3(
+            day_, messages_, &help_, journalFolder_, clock_, monthFirst_, tipsOn_,
+            [](int id) { return IconProvider::pixmap(id, QSize(32, 32)); }, mainSettings_.chartColour(),
+            this);
+    }
+    // The date order, the tips and the colour may have changed since the journal was last open.
+    journal_->setMonthFirst(monthFirst_);
+    journal_->setTipsShown(tipsOn_);
+    journal_->setChartColour(mainSettings_.chartColour());
+    journal_->show();
+    journal_->raise();
+    journal_->activateWindow();
 }

@@ -18,6 +18,7 @@
 
 class ActivationWatcher;
 class ColourChooser;
+class Form3;
 class PredictionChart;
 class QAction;
 class QGroupBox;
@@ -37,6 +38,7 @@ struct MainWindowServices {
     const biteclock::TimeZoneSource& zones;
     QString programFolder;            ///< stored as "fishpath"
     ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
+    QString journalFolder = {};       ///< the journal's files; the user's data folder when empty
 };
 
 /// The daily almanac: the date group, the day's sun, Moon and fishing values, the prediction and the
@@ -90,6 +92,8 @@ public:
     void mnuregional_Click();
     void mnuhelptopics_Click();
     void mnuabout_Click();
+    /// "&Journal": shows the journal window, made once and kept.
+    void Command1_Click();
 
     biteclock::AlmanacDay& almanac() { return day_; }
     const biteclock::AlmanacDay& almanac() const { return day_; }
@@ -101,6 +105,8 @@ public:
     /// The eight chart-type entries of the "&Graphs" menu, by chart type number.
     const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
     Resizer* resizer() const { return CResize; }
+    /// The journal window once it has been opened.
+    Form3* journalWindow() const { return journal_; }
 
     bool monthFirst() const { return monthFirst_; }
     int graphDays() const { return graphDays_; }
@@ -149,6 +155,7 @@ private:
     const Clock& clock_;
     const biteclock::TimeZoneSource& zones_;
     QString programFolder_;
+    QString journalFolder_;
     SharedSettings shared_;
     MainSettings mainSettings_;
 
@@ -164,6 +171,7 @@ private:
     biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
     ActivationWatcher* watcher_ = nullptr;
+    Form3* journal_ = nullptr;
 
     bool monthFirst_ = false;
     bool windowLoading_ = false;

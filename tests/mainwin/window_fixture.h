@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -37,8 +38,8 @@ inline biteclock::TimeZoneInfo easternZone(biteclock::TimeZoneInfo::State state)
     return z;
 }
 
-/// A main window over an empty store, recording its messages, help requests and started programs;
-/// today is 15 March 2000 and the computer keeps Eastern time.
+/// A main window over an empty store, recording its messages, help requests and started programs,
+/// with an empty journal folder of its own; today is 15 March 2000 and the computer keeps Eastern time.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,7 +67,8 @@ protected:
 
     MainWindow& open() {
         window = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
-                                                                 zones, QStringLiteral("/opt/biteclock")});
+                                                                 zones, QStringLiteral("/opt/biteclock"),
+                                                                 nullptr, journalDir.path()});
         window->show();
         return *window;
     }
@@ -141,5 +143,6 @@ protected:
     RecordingProcessLauncher launcher;
     FixedClock clock{QDate(2000, 3, 15)};
     biteclock::FixedTimeZoneSource zones{easternZone(biteclock::TimeZoneInfo::State::Standard)};
+    QTemporaryDir journalDir;
     std::unique_ptr<MainWindow> window;
 };
