@@ -1,7 +1,5 @@
 #include "activation_watcher.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -21,30 +19,27 @@ void ActivationWatcher::windowShown() {
 }
 
 bool ActivationWatcher::isDialog(QWindow* window) {
-    if (window->modality() != Qt::NonModal) {
-        return true;
-    }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() == window) {
-            return qobject_cast<QDialog*>(w) != nullptr;
-        }
-    }
-    return false;
+    // Message boxes and choices such as the colour dialog block the program's other windows. A
+    // window that does not (the print window, though a dialog, is shown modeless) is one the user
+    // works in and comes back from.
+    return window->modality() != Qt::NonModal;
 }
 
 void ActivationWatcher::focusWindowChanged(QWindow* focus) {
     QWindow* const own = window_->windowHandle();
     if (focus == nullptr || own == nullptr || focus != own) {
-        previous_ = focus;
+        // Judged when the focus arrives: a window may be gone by the time the focus comes back (the
+        // print window closes itself after printing).
+        fromProgramWindow_ = focus != nullptr && focus != own && !isDialog(focus);
         return;
     }
-    QWindow* const from = previous_.data();
-    previous_ = focus;
+    const bool fromProgramWindow = fromProgramWindow_;
+    fromProgramWindow_ = false;
     if (!shownOnce_) {
         windowShown();
         return;
     }
-    if (from != nullptr && from != own && !isDialog(from)) {
+    if (fromProgramWindow) {
         emit activated();
     }
 }

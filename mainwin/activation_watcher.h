@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 class QWidget;
 class QWindow;
 
 /// Tells when a window becomes active in the sense of the daily refresh: when it is first shown, and
-/// whenever the focus comes back to it from another window of this program. Coming back from
-/// another program (the program had no focus window in between) or from a message box or other
-/// dialog does not count.
+/// whenever the focus comes back to it from another window of this program (the journal, the print
+/// window, the help window). Coming back from another program (the program had no focus window in
+/// between) or from a message box or other modal dialog does not count.
 class ActivationWatcher : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +27,7 @@ private:
     static bool isDialog(QWindow* window);
 
     QWidget* window_ = nullptr;
-    QPointer<QWindow> previous_;
+    /// The focus last went to another window of the program that is not a dialog.
+    bool fromProgramWindow_ = false;
     bool shownOnce_ = false;
 };

@@ -9,6 +9,7 @@
 #include "date_rules.h"
 #include "distance_gauge.h"
 #include "form3.h"
+#include "form4.h"
 #include "graph_days.h"
 #include "graph_fill.h"
 #include "icon_provider.h"
@@ -16,6 +17,7 @@
 #include "number_text.h"
 #include "observer.h"
 #include "prediction_chart.h"
+#include "qt_print_service.h"
 #include "resizer.h"
 #include "selected_date.h"
 #include "settings_panel.h"
@@ -87,10 +89,15 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     , shared_(services.store)
     , mainSettings_(services.store)
     , day_(biteclock::AlmanacFlavour::Main, localDesignators())
-    , colours_(services.colours) {
+    , colours_(services.colours)
+    , printers_(services.printers) {
     if (colours_ == nullptr) {
         desktopColours_ = std::make_unique<QtColourChooser>();
         colours_ = desktopColours_.get();
+    }
+    if (printers_ == nullptr) {
+        desktopPrinters_ = std::make_unique<QtPrintService>();
+        printers_ = desktopPrinters_.get();
     }
     // The tray companion finds this program (and its pictures) through the folder stored here.
     shared_.setProgramFolder(programFolder_);
@@ -188,6 +195,8 @@ void MainWindow::buildWidgets() {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuprintcal = file->addAction(QStringLiteral("&Print Calendar"), this, &MainWindow::mnuprintcal_Click);
+    file->addSeparator();
     mnuexit = file->addAction(QStringLiteral("&Exit"), this, &QWidget::close);
 
     QMenu* settings = menuBar()->addMenu(tr("&Settings"));
@@ -690,4 +699,22 @@ void MainWindow::Command1_Click() {
     journal_->show();
     journal_->raise();
     journal_->activateWindow();
+}
+
+Form4* MainWindow::printWindow() const {
+    return printWindow_.data();
+}
+
+void MainWindow::mnuprintcal_Click() {
+    if (printWindow_) {
+        printWindow_->raise();
+        printWindow_->activateWindow();
+        return;
+    }
+    auto* form = new Form4(day_, store_, messages_, *printers_, monthFirst_, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    // The legend names the offset and the zone as the settings panel shows them when the page is made.
+    form->setZoneTexts([this] { return Form4::ZoneTexts{panel_->Text17->text(), panel_->Text16->text()}; });
+    printWindow_ = form;
+    form->show();
 }

@@ -12,6 +12,7 @@
 #include "time_zone.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -19,6 +20,8 @@
 class ActivationWatcher;
 class ColourChooser;
 class Form3;
+class Form4;
+class PrintService;
 class PredictionChart;
 class QAction;
 class QGroupBox;
@@ -38,6 +41,7 @@ struct MainWindowServices {
     const biteclock::TimeZoneSource& zones;
     QString programFolder;            ///< stored as "fishpath"
     ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
+    PrintService* printers = nullptr; ///< where calendars are printed; the desktop's printers when none
     QString journalFolder = {};       ///< the journal's files; the user's data folder when empty
 };
 
@@ -94,6 +98,8 @@ public:
     void mnuabout_Click();
     /// "&Journal": shows the journal window, made once and kept.
     void Command1_Click();
+    /// "&Print Calendar": opens the print window, or brings the open one to the front.
+    void mnuprintcal_Click();
 
     biteclock::AlmanacDay& almanac() { return day_; }
     const biteclock::AlmanacDay& almanac() const { return day_; }
@@ -107,6 +113,8 @@ public:
     Resizer* resizer() const { return CResize; }
     /// The journal window once it has been opened.
     Form3* journalWindow() const { return journal_; }
+    /// The print window while it is open.
+    Form4* printWindow() const;
 
     bool monthFirst() const { return monthFirst_; }
     int graphDays() const { return graphDays_; }
@@ -116,6 +124,7 @@ public:
     /// How many times the daily refresh has run.
     int refreshCount() const { return refreshCount_; }
 
+    QAction* mnuprintcal = nullptr;
     QAction* mnualarm = nullptr;
     QAction* mnurevmoon = nullptr;
     QAction* mnudaterep = nullptr;
@@ -168,10 +177,13 @@ private:
     Resizer* CResize = nullptr;
     std::unique_ptr<ColourChooser> desktopColours_;
     ColourChooser* colours_ = nullptr;
+    std::unique_ptr<PrintService> desktopPrinters_;
+    PrintService* printers_ = nullptr;
     biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
     ActivationWatcher* watcher_ = nullptr;
     Form3* journal_ = nullptr;
+    QPointer<Form4> printWindow_;
 
     bool monthFirst_ = false;
     bool windowLoading_ = false;

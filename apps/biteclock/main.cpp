@@ -2,6 +2,7 @@
 #include "desktop_services.h"
 #include "help_window.h"
 #include "main_window.h"
+#include "qt_print_service.h"
 #include "qt_time_zone_source.h"
 #include "settings_store.h"
 
@@ -19,8 +20,10 @@ int main(int argc, char* argv[]) {
     DesktopProcessLauncher launcher;
     SystemClock clock;
     QtTimeZoneSource zones;
+    QtPrintService printers;
 
-    MainWindow window({store, messages, help, launcher, clock, zones, QApplication::applicationDirPath()});
+    MainWindow window({store, messages, help, launcher, clock, zones, QApplication::applicationDirPath(),
+                       nullptr, &printers});
     messages.setParent(&window);
     window.show();
     return QApplication::exec();

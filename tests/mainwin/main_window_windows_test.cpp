@@ -1,9 +1,15 @@
-// The main window's other windows: the fishing journal, and the refresh on coming back from it.
+// The main window's other windows: the fishing journal and the print window, and the refresh on
+// coming back from them.
 #include "activation_watcher.h"
 #include "form3.h"
+#include "form4.h"
 #include "window_fixture.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWindow>
 
 namespace {
@@ -62,6 +68,58 @@ TEST_F(MainWindowWindowsTest, ReturningFromTheJournalShowsTheDisplayedDayAgain) 
     EXPECT_EQ(w.refreshCount(), before + 1);
     EXPECT_EQ(panel().Text30->text(), QStringLiteral(" 51"));
     expectShowsDay(15, 3, 2000);
+}
+
+TEST_F(MainWindowWindowsTest, PrintCalendarOpensOnePrintWindowThatPrintsTheMonth) {
+    storeHome();
+    MainWindow& w = open();
+    ASSERT_NE(w.mnuprintcal, nullptr);
+    EXPECT_EQ(w.mnuprintcal->text(), QStringLiteral("&Print Calendar"));
+    EXPECT_EQ(w.printWindow(), nullptr);
+    w.mnuprintcal->trigger();
+    QPointer<Form4> form = w.printWindow();
+    ASSERT_FALSE(form.isNull());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isModal());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Print Calendar"));
+    EXPECT_TRUE(form->monthFirst());
+    // A second choice of the entry brings the same window forward.
+    w.mnuprintcal->trigger();
+    EXPECT_EQ(w.printWindow(), form.data());
+
+    ActivationWatcher& watcher = *w.activationWatcher();
+    watcher.focusWindowChanged(form->windowHandle());
+    form->showMonthOf(QDate(2000, 3, 1));
+    form->Command1->click();
+    ASSERT_EQ(printers.requests.size(), 1);
+    EXPECT_EQ(printers.requests[0].destination, RecordingPrintService::Destination::Printer);
+    ASSERT_EQ(printers.pages.size(), 1);
+    EXPECT_EQ(printers.pages[0].landscapePages, 1);
+    EXPECT_EQ(printers.pages[0].endedDocuments, 1);
+    const QStringList texts = printers.pages[0].texts();
+    EXPECT_EQ(texts.value(1), QStringLiteral("  March 2000"));
+    // The legend names the offset and zone that the settings panel shows.
+    const QStringList location = texts.filter(QStringLiteral("Location:"));
+    ASSERT_EQ(location.size(), 1);
+    EXPECT_EQ(location[0].mid(location[0].indexOf(QStringLiteral("Gmt:"))),
+              QStringLiteral("Gmt: -5 hrs  Eastern Standard Time"));
+
+    // Printing closes the window, which then goes away.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(w.printWindow(), nullptr);
+
+    // The page left the context on its last day; back in the main window the displayed day is again
+    // what the window shows.
+    const int before = w.refreshCount();
+    watcher.focusWindowChanged(w.windowHandle());
+    EXPECT_EQ(w.refreshCount(), before + 1);
+    expectShowsDay(15, 3, 2000);
+    EXPECT_TRUE(messages.messages.isEmpty());
+
+    // The entry opens a new window after that.
+    w.mnuprintcal->trigger();
+    EXPECT_NE(w.printWindow(), nullptr);
 }
 
 } // namespace

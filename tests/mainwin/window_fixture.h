@@ -4,6 +4,7 @@
 #include "date_entry.h"
 #include "main_window.h"
 #include "prediction_chart.h"
+#include "recording_print_service.h"
 #include "recording_services.h"
 #include "settings_panel.h"
 #include "shared_settings.h"
@@ -68,7 +69,7 @@ protected:
     MainWindow& open() {
         window = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
                                                                  zones, QStringLiteral("/opt/biteclock"),
-                                                                 nullptr, journalDir.path()});
+                                                                 nullptr, &printers, journalDir.path()});
         window->show();
         return *window;
     }
@@ -143,6 +144,7 @@ protected:
     RecordingProcessLauncher launcher;
     FixedClock clock{QDate(2000, 3, 15)};
     biteclock::FixedTimeZoneSource zones{easternZone(biteclock::TimeZoneInfo::State::Standard)};
+    RecordingPrintService printers;
     QTemporaryDir journalDir;
     std::unique_ptr<MainWindow> window;
 };
