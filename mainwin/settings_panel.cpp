@@ -3,9 +3,13 @@
 #include "number_print.h"
 #include "number_text.h"
 #include "spinner.h"
+#include "tray_autostart.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,7 +54,29 @@ QLineEdit* letterField(QWidget* parent, const QString& letters) {
     return field;
 }
 
+/// The three stored values that decide whether the tray companion starts at log-on, as stored texts
+/// (empty when missing).
+QStringList trayChoiceTexts(const SettingsStore& store) {
+    QStringList texts;
+    for (const char* key : {"showmoon", "showfish", "runalarm"}) {
+        texts.append(
+            store.read(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key), QString()));
+    }
+    return texts;
+}
+
 } // namespace
+
+QString trayExecutableFrom(const QString& programFolder) {
+    const QDir folder(programFolder);
+    for (const QString& candidate :
+         {folder.filePath(QStringLiteral("../tray/Bitetray")), folder.filePath(QStringLiteral("Bitetray"))}) {
+        if (QFileInfo::exists(candidate)) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return QStringLiteral("Bitetray");
+}
 
 SettingsPanel::SettingsPanel(Services services, QWidget* parent)
     : QFrame(parent)
@@ -420,6 +446,7 @@ bool SettingsPanel::checklatlon() {
 }
 
 void SettingsPanel::writeBack() {
+    const QStringList trayChoiceBefore = trayChoiceTexts(store_);
     shared_.setAlarmOn(Option1->isChecked());
     shared_.setShowMoonIcon(Check1->isChecked());
     shared_.setShowFishIcon(Check2->isChecked());
@@ -438,6 +465,13 @@ void SettingsPanel::writeBack() {
     shared_.setCurrentLocation(Combo3->currentText());
     if (Option2->isChecked()) {
         shared_.setAlarmOn(false);
+    }
+    // The companion's log-on entry follows the icons and the alarm; it is only touched when one of
+    // them changed, not on every refresh. A failure is not reported: the icon boxes' tip already says
+    // these settings only take effect when the computer is restarted, and nothing else depends on it.
+    if (trayChoiceTexts(store_) != trayChoiceBefore) {
+        updateTrayAutostart(shared_.showMoonIcon(), shared_.showFishIcon(), shared_.alarmOn(),
+                            trayExecutableFrom(QCoreApplication::applicationDirPath()));
     }
 }
 

@@ -18,6 +18,10 @@ class QPushButton;
 class QRadioButton;
 class Spinner;
 
+/// The tray companion's program for its log-on entry, found from this program's folder: beside it in
+/// the build tree (../tray/Bitetray), in the same folder, or else by name on the search path.
+QString trayExecutableFrom(const QString& programFolder);
+
 /// The settings panel that takes the prediction graph's place: the alarm, the tray icons, the
 /// location with its catalogue, the offset from Greenwich, and the Ok / Apply / Cancel / Help buttons.
 /// It loads itself from the store (`settings`), validates and writes itself back (`checklatlon`), and
