@@ -132,7 +132,11 @@ Form3::Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpServi
     connect(qApp, &QApplication::focusChanged, this, &Form3::onFocusChanged);
 }
 
-Form3::~Form3() = default;
+Form3::~Form3() {
+    // Destroying the child widgets moves the focus; the handler must not run on a half-destroyed
+    // window.
+    disconnect(qApp, &QApplication::focusChanged, this, &Form3::onFocusChanged);
+}
 
 void Form3::buildControls() {
     Text8 = textBox(QStringLiteral("Text8"), this);
