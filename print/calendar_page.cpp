@@ -194,22 +194,14 @@ void CalendarPage::cell(int column) {
     if (o.sunrise) {
         a.AlmanacDate = date;
         a.Sunriseset();
-        w.setFontSize(kDetailPoints);
-        w.moveTo(origin + kSunLine);
-        w.write(QStringLiteral("S  Rise: ") + text(a.sunriseText) + QStringLiteral("  Set: ") +
-                text(a.sunsetText));
+        riseSetLine(origin + kSunLine, QStringLiteral("S"), a.sunriseText, a.sunsetText);
         w.moveTo(origin);
-        w.setFontSize(kCellPoints);
     }
     if (o.moonrise) {
         a.AlmanacDate = date;
         a.moonriseset();
-        w.setFontSize(kDetailPoints);
-        w.moveTo(origin + kMoonLine);
-        w.write(QStringLiteral("M  Rise: ") + text(a.moonriseText) + QStringLiteral("  Set: ") +
-                text(a.moonsetText));
+        riseSetLine(origin + kMoonLine, QStringLiteral("M"), a.moonriseText, a.moonsetText);
         w.moveTo(origin);
-        w.setFontSize(kCellPoints);
     }
     if (o.majorMinor) {
         a.AlmanacDate = date;
@@ -225,6 +217,15 @@ void CalendarPage::cell(int column) {
         w.moveTo(origin);
         w.setFontSize(kCellPoints);
     }
+}
+
+void CalendarPage::riseSetLine(QPointF at, const QString& body, const std::string& rise,
+                               const std::string& set) {
+    PageWriter& w = writer_;
+    w.setFontSize(kDetailPoints);
+    w.moveTo(at);
+    w.write(body + QStringLiteral("  Rise: ") + text(rise) + QStringLiteral("  Set: ") + text(set));
+    w.setFontSize(kCellPoints);
 }
 
 void CalendarPage::phaseSymbol(QPointF origin, const QColor& fill, const QString& label,

@@ -45,6 +45,8 @@ private:
     void heading();
     void grid();
     void cell(int column);
+    /// "S  Rise: ... Set: ..." or the Moon's "M" line, in the small print, at a cell position.
+    void riseSetLine(QPointF at, const QString& body, const std::string& rise, const std::string& set);
     void phaseSymbol(QPointF origin, const QColor& fill, const QString& label, const std::string& time);
     void legend();
 
