@@ -25,6 +25,7 @@
 #include "stored_location.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cmath>
@@ -135,13 +137,17 @@ void MainWindow::buildWidgets() {
     topRight->addWidget(dayView_->distanceFrame, 1);
     grid->addLayout(topRight, 0, 1);
 
-    // The prediction rows and, in their place while it is open, the settings panel.
-    auto* graphArea = new QWidget(central);
+    // The prediction rows and, in their place while it is open, the settings panel: two pages of one
+    // stack, so that the window keeps its size whichever is shown.
+    graphStack_ = new QStackedWidget(central);
+    auto* graphArea = new QWidget(graphStack_);
     auto* graphLayout = new QVBoxLayout(graphArea);
     graphLayout->setContentsMargins(0, 0, 0, 0);
     MSChart1 = new PredictionChart(graphArea);
     MSChart1->setMinimumSize(440, 300);
     graphLayout->addWidget(MSChart1, 1);
+    MSChart1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    MSChart1->setAccessibleName(tr("Prediction graph"));
     graphDaysFrame = new QGroupBox(tr("Graph days"), graphArea);
     auto* daysLayout = new QHBoxLayout(graphDaysFrame);
     Text11 = new QLineEdit(graphDaysFrame);
@@ -156,22 +162,30 @@ void MainWindow::buildWidgets() {
     daysLayout->addWidget(UpDown3);
     daysLayout->addStretch();
     graphLayout->addWidget(graphDaysFrame);
+    Text11->setAccessibleName(tr("Graph days"));
+    UpDown3->setAccessibleName(tr("Graph days up or down"));
 
-    panel_ = new SettingsPanel({store_, messages_, help_, zones_, QStringLiteral("Biteclock")}, graphArea);
-    panel_->hide();
-    graphLayout->addWidget(panel_, 1);
-    grid->addWidget(graphArea, 1, 1, 2, 1);
+    panel_ = new SettingsPanel({store_, messages_, help_, zones_, QStringLiteral("Biteclock")}, graphStack_);
+    graphStack_->addWidget(graphArea);
+    graphStack_->addWidget(panel_);
+    graphStack_->setCurrentWidget(graphArea);
+    grid->addWidget(graphStack_, 1, 1, 2, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     Command1 = new QPushButton(QStringLiteral("&Journal"), central);
     Command3 = new QPushButton(QStringLiteral("&Exit"), central);
+    Command1->setAccessibleName(tr("Journal"));
+    Command3->setAccessibleName(tr("Exit"));
     for (QPushButton* b : {Command1, Command3}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }
     grid->addLayout(buttons, 3, 0, 1, 2);
+    // A larger window gives its room to the graph; the day's frames keep their natural size.
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setRowStretch(2, 1);
 
     for (QWidget* frame : std::initializer_list<QWidget*>{dateEntry_, dayView_->sunFrame, dayView_->moonFrame,
                                                           dayView_->periodsFrame, dayView_->predictionFrame,
@@ -204,6 +218,9 @@ void MainWindow::buildMenus() {
     settings->addSeparator();
     mnurevmoon =
         settings->addAction(QStringLiteral("&Reverse Moon Image"), this, &MainWindow::mnurevmoon_Click);
+    // Ticked while the pictures show the Moon as seen from the southern hemisphere; the handler turns
+    // the flag over and the tick follows it.
+    mnurevmoon->setCheckable(true);
     mnudaterep =
         settings->addAction(QStringLiteral("&Date Representation"), this, &MainWindow::mnudaterep_Click);
     mnuregional =
@@ -219,8 +236,12 @@ void MainWindow::buildMenus() {
 
     QMenu* graphs = menuBar()->addMenu(QStringLiteral("&Graphs"));
     graphs->setObjectName(QStringLiteral("mnuGraphs"));
+    // One chart type at a time: the entries are a group of radio items.
+    auto* chartTypes = new QActionGroup(graphs);
+    chartTypes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (const ChartMenuEntry& entry : kChartMenuEntries) {
         QAction* action = graphs->addAction(QString::fromLatin1(entry.text));
+        chartTypes->addAction(action);
         action->setObjectName(QString::fromLatin1(entry.control));
         action->setCheckable(true);
         const int type = static_cast<int>(entry.type);
@@ -251,11 +272,16 @@ void MainWindow::Form_Load() {
     tipsOn_ = shared_.tipsShown();
     mnutextip->setChecked(tipsOn_);
 
-    switch (mainSettings_.windowState()) {
-    case 1:
+    loadedGeometry_ = mainSettings_.windowGeometry();
+    if (!loadedGeometry_.isEmpty()) {
+        restoreGeometry(loadedGeometry_);
+    }
+    loadedWindowState_ = mainSettings_.windowState();
+    switch (loadedWindowState_) {
+    case kMinimisedState:
         setWindowState(Qt::WindowMinimized);
         break;
-    case 2:
+    case kMaximisedState:
         setWindowState(Qt::WindowMaximized);
         break;
     default:
@@ -271,6 +297,7 @@ void MainWindow::Form_Load() {
     }
     const ChartType type = chartTypeFromNumber(mainSettings_.chartStyle());
     chartStyle_ = static_cast<int>(type);
+    loadedChartStyle_ = chartStyle_;
     MSChart1->setChartType(type);
     menuclrcheck();
     chartTypeEntries_[chartStyle_]->setChecked(true);
@@ -282,14 +309,24 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    mainSettings_.setChartStyle(chartStyle_);
-    int state = 0;
-    if (isMinimized()) {
-        state = 1;
-    } else if (isMaximized()) {
-        state = 2;
+    // Only what this window changed since it started is written, so that closing it never undoes
+    // what another copy of the program stored meanwhile.
+    if (chartStyle_ != loadedChartStyle_) {
+        mainSettings_.setChartStyle(chartStyle_);
     }
-    mainSettings_.setWindowState(state);
+    int state = kNormalState;
+    if (isMinimized()) {
+        state = kMinimisedState;
+    } else if (isMaximized()) {
+        state = kMaximisedState;
+    }
+    if (state != loadedWindowState_) {
+        mainSettings_.setWindowState(state);
+    }
+    const QByteArray geometry = saveGeometry();
+    if (geometry != loadedGeometry_) {
+        mainSettings_.setWindowGeometry(geometry);
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -347,11 +384,17 @@ void MainWindow::Activateform() {
     day_.ShowPhaseLabels = true;
     dateEntry_->suppressDateEvents = false;
 
-    panel_->settings();
-    panel_->checklatlon();
+    // What the user has typed into the panel and not yet stored is theirs: the refresh computes from
+    // the store and leaves the panel as it is.
+    if (!panel_->hasUnstoredChanges()) {
+        panel_->settings();
+        panel_->checklatlon();
+    }
 
     day_.moonorth = shared_.moonNorth();
+    mnurevmoon->setChecked(!day_.moonorth);
     day_.observer = biteclock::observerFrom(storedCurrentLocation(store_));
+    showPlaceInTitle(shared_.currentLocation());
     const int days = mainSettings_.graphDays();
     graphDays_ = days < kMinGraphDays ? kMinGraphDays : (days > kMaxGraphDays ? kMaxGraphDays : days);
     Text11->setText(QString::number(graphDays_));
@@ -378,6 +421,12 @@ void MainWindow::Activateform() {
 
     dateEntry_->suppressDateEvents = false;
     dateEntry_->yearKeyPending = false;
+}
+
+void MainWindow::showPlaceInTitle(const QString& place) {
+    const QString program = QStringLiteral("Biteclock");
+    const QString name = place.trimmed();
+    setWindowTitle(name.isEmpty() ? program : QStringLiteral("%1 - %2").arg(name, program));
 }
 
 void MainWindow::showDisplayedDayMarks(DateSerial displayed) {
@@ -641,21 +690,22 @@ FieldMap MainWindow::panelFields() const {
 
 void MainWindow::closeSettingsPanel() {
     mnualarm->setEnabled(true);
-    panel_->hide();
-    MSChart1->show();
-    graphDaysFrame->show();
+    graphStack_->setCurrentIndex(0);
 }
 
 void MainWindow::mnualarm_Click() {
     MSChart1->hideSelectedCaption();
-    MSChart1->hide();
-    graphDaysFrame->hide();
-    panel_->show();
+    graphStack_->setCurrentWidget(panel_);
     mnualarm->setEnabled(false);
+}
+
+bool MainWindow::settingsPanelOpen() const {
+    return graphStack_->currentWidget() == panel_;
 }
 
 void MainWindow::mnurevmoon_Click() {
     day_.moonorth = !day_.moonorth;
+    mnurevmoon->setChecked(!day_.moonorth);
     datechanged();
     shared_.setMoonNorth(day_.moonorth);
 }

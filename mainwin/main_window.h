@@ -11,6 +11,7 @@
 #include "shared_settings.h"
 #include "time_zone.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -27,6 +28,7 @@ class QAction;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class Resizer;
 class SettingsPanel;
 class Spinner;
@@ -121,6 +123,8 @@ public:
     int chartStyle() const { return chartStyle_; }
     QString chartColourHex() const { return chartColourHex_; }
     QString almanacDateText() const { return almanacDateText_; }
+    /// Whether the settings panel is open in the graph's place.
+    bool settingsPanelOpen() const;
     /// How many times the daily refresh has run.
     int refreshCount() const { return refreshCount_; }
 
@@ -155,6 +159,7 @@ private:
     FieldMap panelFields() const;
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
     void closeSettingsPanel();
+    void showPlaceInTitle(const QString& place);
     void makeFieldsADate();
 
     SettingsStore& store_;
@@ -181,6 +186,7 @@ private:
     PrintService* printers_ = nullptr;
     biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
+    QStackedWidget* graphStack_ = nullptr; ///< the graph's page, or the settings panel in its place
     ActivationWatcher* watcher_ = nullptr;
     Form3* journal_ = nullptr;
     QPointer<Form4> printWindow_;
@@ -193,4 +199,13 @@ private:
     QString chartColourHex_;
     QString almanacDateText_;
     int refreshCount_ = 0;
+
+    // Window states as the store keeps them.
+    static constexpr int kNormalState = 0;
+    static constexpr int kMinimisedState = 1;
+    static constexpr int kMaximisedState = 2;
+    // What the store held when the window started: closing writes only what differs.
+    int loadedChartStyle_ = MainSettings::kDefaultChartStyle;
+    int loadedWindowState_ = kNormalState;
+    QByteArray loadedGeometry_;
 };

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -143,6 +144,10 @@ void SettingsPanel::buildLayout() {
     Combo3 = new QComboBox(location);
     Combo3->setEditable(true);
     Combo3->setInsertPolicy(QComboBox::NoInsert);
+    // Names are offered in a list under the field, never completed inside it: a new name that begins
+    // like a saved one must not become the saved one and receive the new place's coordinates.
+    Combo3->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    Combo3->completer()->setCaseSensitivity(Qt::CaseSensitive);
     Combo3->setMinimumWidth(180);
     Command8 = new QPushButton(QStringLiteral("Save"), location);
     Command9 = new QPushButton(QStringLiteral("Delete"), location);
@@ -322,7 +327,36 @@ void SettingsPanel::fillLocationList() {
     Combo3->setEditText(shared_.currentLocation());
 }
 
+QStringList SettingsPanel::snapshot() const {
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    return {flag(Option1->isChecked()),
+            flag(Check1->isChecked()),
+            flag(Check2->isChecked()),
+            flag(Check3->isChecked()),
+            Combo2->currentText(),
+            Text12->text(),
+            Combo3->currentText(),
+            Text30->text(),
+            Text20->text(),
+            Text40->text(),
+            Text15->text(),
+            Text14->text(),
+            Text13->text(),
+            Text17->text(),
+            flag(plusShown_),
+            flag(customZone_)};
+}
+
+bool SettingsPanel::hasUnstoredChanges() const {
+    // Until the first load nothing on the panel can be the user's.
+    return !loaded_.isEmpty() && snapshot() != loaded_;
+}
+
 void SettingsPanel::settings() {
+    // The name is the stored one too: a name chosen and then cancelled must not be stored later
+    // with the stored place's coordinates.
+    Combo3->setCurrentIndex(-1);
+    Combo3->setEditText(shared_.currentLocation());
     const bool alarm = shared_.alarmOn();
     Option1->setChecked(alarm);
     Option2->setChecked(!alarm);
@@ -352,6 +386,7 @@ void SettingsPanel::settings() {
         Text16->setEnabled(false);
         Check3->setEnabled(false);
     }
+    loaded_ = snapshot();
 }
 
 void SettingsPanel::gmtadj() {
@@ -473,10 +508,14 @@ void SettingsPanel::writeBack() {
         updateTrayAutostart(shared_.showMoonIcon(), shared_.showFishIcon(), shared_.alarmOn(),
                             trayExecutableFrom(QCoreApplication::applicationDirPath()));
     }
+    loaded_ = snapshot();
 }
 
 void SettingsPanel::Command4_Click() {
-    checklatlon();
+    if (!checklatlon()) {
+        // The panel stays open with the focus in the field to correct and the others as typed.
+        return;
+    }
     Command2->setEnabled(false);
     emit closeRequested();
     emit refreshRequested();
@@ -492,6 +531,9 @@ void SettingsPanel::Command2_Click() {
 void SettingsPanel::Command5_Click() {
     emit closeRequested();
     Command2->setEnabled(true);
+    // Nothing is stored; the panel shows the store again at once, so that nothing that was on it
+    // when it was cancelled can reach the store later.
+    settings();
 }
 
 void SettingsPanel::Command6_Click() {

@@ -42,8 +42,12 @@ public:
     /// Fills the location list: the fixed "New Location", then the stored names; the location field
     /// shows the stored current location.
     void fillLocationList();
-    /// Loads every field from the store.
+    /// Loads every field from the store, the location name included.
     void settings();
+    /// Whether the panel shows something the user changed that is not in the store yet: typed,
+    /// chosen from a list, clicked or stepped since the panel was last loaded or stored. A refresh
+    /// leaves such a panel alone.
+    bool hasUnstoredChanges() const;
     /// Validates the panel; when it is valid, normalises the coordinates, runs gmtadj and writes the
     /// panel back to the store. Returns whether it was valid.
     bool checklatlon();
@@ -122,6 +126,8 @@ private:
     CoordinateFields coordinateFields() const;
     LocationFields locationFields() const;
     void enableApply() const;
+    /// Everything the panel would store, as it stands.
+    QStringList snapshot() const;
 
     SettingsStore& store_;
     SharedSettings shared_;
@@ -137,4 +143,5 @@ private:
     QString zoneName_;    ///< the window's current zone name
     QString offsetValue_; ///< the offset as gmtadj keeps it
     bool plusShown_ = true;
+    QStringList loaded_; ///< the panel as last loaded from or written to the store; empty before
 };

@@ -2,6 +2,7 @@
 
 #include "settings_store.h"
 
+#include <QByteArray>
 #include <QString>
 
 /// The main window's own preferences, application "Biteclock", section "Settings".
@@ -21,6 +22,15 @@ public:
     /// 0 normal, 1 minimised, 2 maximised.
     int windowState() const { return wholeNumber(QStringLiteral("winstate"), 0); }
     void setWindowState(int state) { setText(QStringLiteral("winstate"), QString::number(state)); }
+
+    /// The window's size and place on the desktop as QWidget::saveGeometry gives them (base64 text);
+    /// empty when none was stored.
+    QByteArray windowGeometry() const {
+        return QByteArray::fromBase64(text(QStringLiteral("wingeometry"), QString()).toLatin1());
+    }
+    void setWindowGeometry(const QByteArray& geometry) {
+        setText(QStringLiteral("wingeometry"), QString::fromLatin1(geometry.toBase64()));
+    }
 
     /// Red + 256 x green + 65536 x blue.
     int chartColour() const { return wholeNumber(QStringLiteral("Chartcolor"), kDefaultChartColour); }

@@ -165,12 +165,14 @@ TEST_F(MainWindowTest, HelpAboutAndTheSettingsPanelPlace) {
 
     w.mnualarm_Click();
     EXPECT_FALSE(w.mnualarm->isEnabled());
-    EXPECT_TRUE(w.graphChart()->isHidden());
-    EXPECT_FALSE(panel().isHidden());
+    EXPECT_TRUE(w.settingsPanelOpen());
+    EXPECT_FALSE(w.graphChart()->isVisible());
+    EXPECT_TRUE(panel().isVisible());
     panel().Command5_Click();
     EXPECT_TRUE(w.mnualarm->isEnabled());
-    EXPECT_FALSE(w.graphChart()->isHidden());
-    EXPECT_TRUE(panel().isHidden());
+    EXPECT_FALSE(w.settingsPanelOpen());
+    EXPECT_TRUE(w.graphChart()->isVisible());
+    EXPECT_FALSE(panel().isVisible());
 
     w.mnuregional_Click(); // starts a region tool when one is installed; never reports
     EXPECT_LE(launcher.started.size(), 1);
