@@ -125,9 +125,9 @@ TEST_F(MainWindowGraphTest, OverlayHiddenByThePanelAndTheDateOrder) {
     ASSERT_FALSE(chart().Text18->isHidden());
     w.mnualarm_Click();
     EXPECT_TRUE(chart().Text18->isHidden());
-    EXPECT_TRUE(chart().isHidden());
+    EXPECT_FALSE(chart().isVisible());
     panel().Command5_Click();
-    EXPECT_FALSE(chart().isHidden());
+    EXPECT_TRUE(chart().isVisible());
 
     w.MSChart1_PointSelected(1);
     w.mnudaterep_Click();
