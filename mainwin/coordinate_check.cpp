@@ -4,6 +4,7 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -112,11 +113,15 @@ CoordinateOutcome checkCoordinates(const CoordinateFields& fields, const QString
     static constexpr CoordinateField kNegativeOrder[] = {
         CoordinateField::LongitudeMinutes, CoordinateField::LatitudeMinutes,
         CoordinateField::LongitudeDegrees, CoordinateField::LatitudeDegrees};
-    bool negative = false;
+    std::optional<CoordinateField> firstNegative;
     for (const CoordinateField c : kNegativeOrder) {
-        negative = negative || leading(fieldText(f, c)) < 0;
+        if (!firstNegative && leading(fieldText(f, c)) < 0) {
+            firstNegative = c;
+        }
     }
-    if (negative) {
+    if (firstNegative) {
+        // The user is taken to the value to look at again.
+        out.focus = *firstNegative;
         out.messages.append(
             {QStringLiteral(" Negative Values - Use (N or S) or (W or E)"),
              QStringLiteral("Negative values for latitude and longitude are not valid.\r"
@@ -129,6 +134,7 @@ CoordinateOutcome checkCoordinates(const CoordinateFields& fields, const QString
             QString& text = fieldText(f, c);
             if (!strict(text)) {
                 out.messages.append(invalidCharacters());
+                out.focus = c;
                 return out;
             }
             text = printNumber(std::fabs(leading(text)));
@@ -143,6 +149,7 @@ CoordinateOutcome checkCoordinates(const CoordinateFields& fields, const QString
         QString& text = fieldText(f, c);
         if (!strict(text)) {
             out.messages.append(invalidCharacters());
+            out.focus = c;
             return out;
         }
         text = printNumber(std::floor(leading(text)));
@@ -150,6 +157,7 @@ CoordinateOutcome checkCoordinates(const CoordinateFields& fields, const QString
 
     if (!strict(f.gmt)) {
         out.messages.append(invalidCharacters());
+        out.focus = CoordinateField::Gmt;
         return out;
     }
     out.offsetHours = leading(f.gmt);
