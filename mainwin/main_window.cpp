@@ -124,6 +124,11 @@ void MainWindow::buildWidgets() {
     dayView_ = std::make_unique<DayView>(central);
     dateEntry_ = new DateEntry(day_, clock_, *this, central);
 
+    // The day's frames keep their natural height; the room below them stays at the bottom.
+    for (QWidget* frame : std::initializer_list<QWidget*>{dateEntry_, dayView_->sunFrame, dayView_->moonFrame,
+                                                          dayView_->periodsFrame}) {
+        frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    }
     auto* left = new QVBoxLayout;
     left->addWidget(dateEntry_);
     left->addWidget(dayView_->sunFrame);
