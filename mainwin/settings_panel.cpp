@@ -90,6 +90,7 @@ SettingsPanel::SettingsPanel(Services services, QWidget* parent)
     , programTitle_(std::move(services.programTitle)) {
     setFrameShape(QFrame::StyledPanel);
     buildLayout();
+    nameFields();
     connectHandlers();
 }
 
@@ -226,6 +227,43 @@ void SettingsPanel::buildLayout() {
         buttons->addWidget(b);
     }
     top->addLayout(buttons);
+}
+
+void SettingsPanel::nameFields() {
+    // The captions of the design stand beside the fields, often for a whole row; a screen reader
+    // needs each field's own name.
+    const std::pair<QWidget*, const char*> names[] = {
+        {Combo2, "Warn on"},
+        {Text12, "Days in advance"},
+        {UpDown4, "Days in advance spinner"},
+        {Combo3, "Location name"},
+        {Command8, "Save location"},
+        {Command9, "Delete location"},
+        {Text30, "Latitude degrees"},
+        {UpDown9, "Latitude degrees spinner"},
+        {Text20, "Latitude minutes"},
+        {UpDown6, "Latitude minutes spinner"},
+        {Text40, "North or south"},
+        {UpDown10, "North or south spinner"},
+        {Text15, "Longitude degrees"},
+        {UpDown7, "Longitude degrees spinner"},
+        {Text14, "Longitude minutes"},
+        {UpDown8, "Longitude minutes spinner"},
+        {Text13, "West or east"},
+        {UpDown5, "West or east spinner"},
+        {Text17, "Hours from Greenwich"},
+        {UpDown11, "Hours from Greenwich spinner"},
+        {Text16, "Time zone name"},
+        {Option1, "Alarm activated"},
+        {Option2, "Alarm deactivated"},
+        {Command4, "Ok"},
+        {Command2, "Apply"},
+        {Command5, "Cancel"},
+        {Command6, "Help"},
+    };
+    for (const auto& [field, name] : names) {
+        field->setAccessibleName(tr(name));
+    }
 }
 
 void SettingsPanel::connectHandlers() {

@@ -115,6 +115,7 @@ signals:
 
 private:
     void buildLayout();
+    void nameFields();
     void connectHandlers();
     void setAlarmGroupEnabled(bool on);
     void setPlusShown(bool shown);

@@ -3,6 +3,8 @@
 #include "chart_type.h"
 #include "window_fixture.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -114,6 +116,44 @@ TEST_F(MainWindowLayoutTest, OpeningAndClosingTheSettingsPanelKeepsTheWindowsSiz
         QApplication::processEvents();
     }
     EXPECT_EQ(w.size(), size);
+}
+
+} // namespace
+
+namespace {
+
+/// The names a screen reader hears for the controls a user works with, by control.
+QStringList accessibleNamesIn(const QWidget& root) {
+    QStringList names;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        const bool control =
+            qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr ||
+            qobject_cast<QAbstractButton*>(w) != nullptr || qobject_cast<Spinner*>(w) != nullptr;
+        // An editable list's own text field is spoken as the list, a spinner's arrows as parts of
+        // the named spinner.
+        if (!control || qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
+            qobject_cast<Spinner*>(w->parentWidget()) != nullptr) {
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        names.append(a != nullptr ? a->text(QAccessible::Name).trimmed() : QString());
+    }
+    return names;
+}
+
+TEST_F(MainWindowLayoutTest, EveryControlOfTheDateAndThePanelHasANameOfItsOwn) {
+    storeHome();
+    MainWindow& w = open();
+    for (const QWidget* part : std::initializer_list<const QWidget*>{w.dateEntry(), w.settingsPanel()}) {
+        const QStringList names = accessibleNamesIn(*part);
+        ASSERT_FALSE(names.isEmpty());
+        for (const QString& name : names) {
+            EXPECT_FALSE(name.isEmpty()) << names.join(QLatin1Char('|')).toStdString();
+            EXPECT_EQ(names.count(name), 1) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.Text11)->text(QAccessible::Name),
+              QStringLiteral("Graph days"));
 }
 
 } // namespace
