@@ -138,7 +138,9 @@ void MainWindow::buildWidgets() {
     grid->addLayout(left, 0, 0, 3, 1);
 
     auto* topRight = new QHBoxLayout;
-    topRight->addWidget(dayView_->predictionFrame, 1);
+    // The prediction keeps its size; the distance gauge takes the width.
+    dayView_->predictionFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    topRight->addWidget(dayView_->predictionFrame);
     topRight->addWidget(dayView_->distanceFrame, 1);
     grid->addLayout(topRight, 0, 1);
 
@@ -154,6 +156,7 @@ void MainWindow::buildWidgets() {
     MSChart1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     MSChart1->setAccessibleName(tr("Prediction graph"));
     graphDaysFrame = new QGroupBox(tr("Graph days"), graphArea);
+    graphDaysFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     auto* daysLayout = new QHBoxLayout(graphDaysFrame);
     Text11 = new QLineEdit(graphDaysFrame);
     Text11->setFixedWidth(40);
