@@ -47,8 +47,10 @@ int openTemporary(const QByteArray& target, QByteArray& name) {
 // The bytes into the open temporary file, flushed and synced; false with the reason.
 bool fillTemporary(int fd, QByteArrayView bytes, QString& reason) {
     {
+        // Unbuffered: a write cut short by a full disk returns the bytes it took without an error,
+        // and only the next write, made at once by writeAllAndFlush(), tells why.
         QFile file;
-        if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
             reason = file.errorString();
             return false;
         }
