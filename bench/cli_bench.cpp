@@ -13,7 +13,7 @@ namespace {
 CliEnvironment benchEnvironment() {
     CliEnvironment env;
     env.today = dateSerial(2000, 1, 1);
-    env.currentLocation = [] { return ObserverLocation{}; };
+    env.currentPlace = [] { return StoredPlace{}; };
     env.moonNorth = [] { return true; };
     return env;
 }

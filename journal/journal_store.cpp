@@ -2,11 +2,11 @@
 
 #include "entry_number.h"
 #include "journal_file.h"
+#include "safe_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <utility>
 
@@ -67,27 +67,10 @@ JournalStore::SaveResult JournalStore::save(int number, const biteclock::Journal
         return result;
     }
     const std::string bytes = biteclock::writeJournalFile(entry);
-    QSaveFile file(filePath(number));
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    // Qt 6.4's commit() does not notice a failed flush of its write buffer (a full disk) and would
-    // rename the cut-short file over the entry; flushing first surfaces the error while the old
-    // file is still in place.
-    if (!file.flush()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
+    const SafeFileResult written =
+        writeFileSafely(filePath(number), QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!written.written) {
+        result.error = written.reason;
         return result;
     }
     result.saved = true;

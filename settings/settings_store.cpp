@@ -49,6 +49,14 @@ QString SettingsStore::read(const QString& application, const QString& section, 
     return value.toString();
 }
 
+bool SettingsStore::contains(const QString& application, const QString& section, const QString& key) const {
+    return open(application).contains(keyPath(section, key));
+}
+
+QString SettingsStore::fileName(const QString& application) const {
+    return open(application).fileName();
+}
+
 void SettingsStore::write(const QString& application, const QString& section, const QString& key,
                           const QString& value) {
     open(application).setValue(keyPath(section, key), value);

@@ -24,6 +24,10 @@ public:
     /// The stored text, or the default when the key is missing.
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& defaultValue = {}) const;
+    /// True when the key is stored, whatever its text.
+    bool contains(const QString& application, const QString& section, const QString& key) const;
+    /// The file that holds an application's settings.
+    QString fileName(const QString& application) const;
     /// Creates or replaces a key.
     void write(const QString& application, const QString& section, const QString& key, const QString& value);
     /// Removes one key.

@@ -1,9 +1,10 @@
 #include "tray_autostart.h"
 
+#include "safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -70,18 +71,30 @@ QString trayAutostartEntry(const QString& trayExecutable) {
         .arg(oneLine(execArgument(trayExecutable)));
 }
 
-bool updateTrayAutostart(bool showMoon, bool showFish, bool alarmOn, const QString& trayExecutable) {
+bool updateTrayAutostart(bool showMoon, bool showFish, bool alarmOn, const QString& trayExecutable,
+                         QString* error) {
     const QString path = trayAutostartPath();
+    const auto fail = [error](const QString& text) {
+        if (error) {
+            *error = text;
+        }
+        return false;
+    };
     if (!showMoon && !showFish && !alarmOn) {
-        return !QFileInfo::exists(path) || QFile::remove(path);
+        QFile entry(path);
+        if (QFileInfo::exists(path) && !entry.remove()) {
+            return fail(QStringLiteral("%1 could not be removed: %2").arg(path, entry.errorString()));
+        }
+        return true;
     }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return false;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return fail(
+            QStringLiteral("%1 could not be written: the folder %2 could not be created").arg(path, folder));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return false;
+    const SafeFileResult written = writeFileSafely(path, trayAutostartEntry(trayExecutable).toUtf8());
+    if (!written.written) {
+        return fail(safeFileError(path, written));
     }
-    file.write(trayAutostartEntry(trayExecutable).toUtf8());
-    return file.commit();
+    return true;
 }

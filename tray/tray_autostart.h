@@ -10,6 +10,8 @@ QString trayAutostartPath();
 QString trayAutostartEntry(const QString& trayExecutable);
 
 /// Installs the companion's log-on entry when either icon or the alarm is wanted and removes it
-/// otherwise. The change takes effect at the next log-on. Returns false when the entry could not be
-/// written or removed.
-bool updateTrayAutostart(bool showMoon, bool showFish, bool alarmOn, const QString& trayExecutable);
+/// otherwise. The change takes effect at the next log-on. The entry is written whole or not at all.
+/// Returns false when the entry could not be written or removed, with the file's name and the
+/// reason in `error`.
+bool updateTrayAutostart(bool showMoon, bool showFish, bool alarmOn, const QString& trayExecutable,
+                         QString* error = nullptr);

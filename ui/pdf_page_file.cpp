@@ -1,12 +1,13 @@
 #include "pdf_page_file.h"
 
 #include "qt_page_writer.h"
+#include "safe_file.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -22,36 +23,44 @@ void setError(QString* error, const QString& text) {
 
 } // namespace
 
-bool writePdfPage(const QString& path, const PrintJob& job, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
-        return false;
-    }
+bool renderPdfPage(const PrintJob& job, QByteArray& pdf, QString* error) {
+    pdf.clear();
+    // The page is drawn in memory and written out in one piece: QPdfWriter reports no write errors
+    // of its own, so a file it wrote into directly could be cut short without anyone knowing.
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     bool built = false;
     {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(kPdfDotsPerInch);
-        pdf.setTitle(job.documentName);
-        pdf.setCreator(QStringLiteral("Biteclock"));
-        pdf.setPageLayout(QPageLayout(pageSizeOf(job.paper), QPageLayout::Landscape,
-                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                      QPageLayout::Millimeter));
-        QtPageWriter writer(pdf);
-        built = job.build && job.build(writer);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setTitle(job.documentName);
+        writer.setCreator(QStringLiteral("Biteclock"));
+        writer.setPageLayout(QPageLayout(pageSizeOf(job.paper), QPageLayout::Landscape,
+                                         QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                         QPageLayout::Millimeter));
+        QtPageWriter page(writer);
+        built = job.build && job.build(page);
         if (!built) {
-            setError(error, QStringLiteral("%1 could not be written: %2")
-                                .arg(path, writer.errorString().isEmpty()
-                                               ? QStringLiteral("the page was not finished")
-                                               : writer.errorString()));
+            setError(error, page.errorString().isEmpty() ? QStringLiteral("the page was not finished")
+                                                         : page.errorString());
         }
     }
     if (!built) {
-        file.cancelWriting();
+        pdf.clear();
+    }
+    return built;
+}
+
+bool writePdfPage(const QString& path, const PrintJob& job, QString* error) {
+    QByteArray pdf;
+    QString why;
+    if (!renderPdfPage(job, pdf, &why)) {
+        setError(error, QStringLiteral("%1 could not be written: %2").arg(path, why));
         return false;
     }
-    if (!file.commit()) {
-        setError(error, QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+    const SafeFileResult written = writeFileSafely(path, pdf);
+    if (!written.written) {
+        setError(error, safeFileError(path, written));
         return false;
     }
     return true;

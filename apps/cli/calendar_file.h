@@ -3,6 +3,7 @@
 #include "cli_options.h"
 #include "observer.h"
 
+#include <iosfwd>
 #include <string>
 
 namespace biteclock::cli {
@@ -17,11 +18,14 @@ struct CalendarFile {
     bool moonNorth = true;
     ObserverLocation legendPlace; ///< the place as the legend names it
     std::string zoneName;         ///< the legend's zone name ("Custom" for a typed offset)
-    std::string output;           ///< the PDF file
+    /// The PDF file, its name exactly as given (any bytes); "-" for standard output.
+    std::string output;
 };
 
-/// Writes the page as a PDF file, whole or not at all. Needs a running QGuiApplication (for the
-/// fonts). False with the reason in `error` when the file could not be written.
-bool writeCalendarFile(const CalendarFile& file, std::string& error);
+/// Writes the page as a PDF file, whole or not at all, or to `standardOutput` when the output is "-".
+/// A name taken by anything but a regular file (a folder, a pipe, a device) is refused. Needs a
+/// running QGuiApplication (for the fonts). False with one line in `error`, safe for a terminal and
+/// naming the file, when it could not be written.
+bool writeCalendarFile(const CalendarFile& file, std::ostream& standardOutput, std::string& error);
 
 } // namespace biteclock::cli

@@ -5,6 +5,7 @@
 #include "cli_options.h"
 #include "day_record.h"
 #include "phase_table.h"
+#include "terminal_text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,6 +28,7 @@ struct ResolvedObserver {
     bool moonNorth = true;
     ObserverLocation place; ///< the place in degrees, minutes and hemisphere letters
     bool typed = false;     ///< any of it given on the command line
+    std::string zoneName;   ///< the window's zone field for it ("Custom" when typed)
 };
 
 // Decimal degrees as whole degrees, minutes (to a hundredth) and a hemisphere letter.
@@ -42,20 +44,70 @@ void splitDegrees(double value, char positive, char negative, double& degrees, d
     letter = std::string(1, value < 0 ? negative : positive);
 }
 
-std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
-                                                std::ostream& err) {
-    ObserverLocation base;
+std::string degreesText(double degrees, double minutes, const std::string& letter) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f:%02.0f%s", degrees, minutes, letter.c_str());
+    return text;
+}
+
+void reportProblem(const StoredValueProblem& p, const std::string& remedy, std::ostream& err) {
+    err << "biteclock-cli: " << terminalSafe(p.file) << ": " << terminalSafe(p.key) << " is "
+        << quotedForTerminal(p.text) << ", but Biteclock's settings panel takes " << p.rule
+        << " there; correct it in the panel (" << remedy << ")\n";
+}
+
+void noteDefaults(const StoredPlace& place, std::ostream& err) {
+    const ObserverLocation& l = place.location;
+    char hours[32];
+    std::snprintf(hours, sizeof hours, "%g", l.gmtHours);
+    err << "biteclock-cli: no current location is stored in " << terminalSafe(place.file)
+        << "; using the store's defaults: "
+        << degreesText(l.latitudeDegrees, l.latitudeMinutes, l.northOrSouth) << " "
+        << degreesText(l.longitudeDegrees, l.longitudeMinutes, l.westOrEast) << ", " << hours
+        << " hours from Greenwich (give --lat, --lon and --gmt, or store a place in Biteclock)\n";
+}
+
+// The place the options start from: a saved location, or the stored current location unless the
+// options give every value themselves. None after a line on `err`.
+std::optional<StoredPlace> basePlace(const LocationOptions& options, bool offsetOnly,
+                                     const CliEnvironment& env, std::ostream& err) {
+    StoredPlace base;
     if (options.locationName) {
-        const auto saved = env.savedLocation ? env.savedLocation(*options.locationName) : std::nullopt;
+        const auto saved = env.savedPlace ? env.savedPlace(*options.locationName) : std::nullopt;
         if (!saved) {
-            err << "biteclock-cli: --location: no saved location is named '" << *options.locationName
-                << "'\n";
+            err << "biteclock-cli: --location: no saved location is named "
+                << quotedForTerminal(*options.locationName) << "\n";
             return std::nullopt;
         }
         base = *saved;
-    } else if (env.currentLocation) {
-        base = env.currentLocation();
+        if (base.problem) {
+            reportProblem(*base.problem, "or choose another --location", err);
+            return std::nullopt;
+        }
+        return base;
     }
+    const bool allGiven = options.gmtHours && (offsetOnly || (options.latitudeDeg && options.longitudeDeg));
+    if (allGiven || !env.currentPlace) {
+        return base;
+    }
+    base = env.currentPlace();
+    if (base.problem) {
+        reportProblem(*base.problem, offsetOnly ? "or give --gmt" : "or give --lat, --lon and --gmt", err);
+        return std::nullopt;
+    }
+    if (base.defaults) {
+        noteDefaults(base, err);
+    }
+    return base;
+}
+
+std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
+                                                std::ostream& err, bool offsetOnly = false) {
+    const auto place = basePlace(options, offsetOnly, env, err);
+    if (!place) {
+        return std::nullopt;
+    }
+    const ObserverLocation& base = place->location;
     Observer o = observerFrom(base);
     if (options.latitudeDeg || options.longitudeDeg || options.gmtHours) {
         o = observerFromDegrees(options.latitudeDeg.value_or(o.latitudeDeg),
@@ -76,6 +128,7 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     if (options.gmtHours) {
         r.place.gmtHours = *options.gmtHours;
     }
+    r.zoneName = r.typed ? "Custom" : place->zoneName;
     r.observer = o;
     r.moonNorth = options.south ? false : (env.moonNorth ? env.moonNorth() : true);
     return r;
@@ -96,14 +149,14 @@ int finishOutput(std::string& buffer, std::ostream& out, std::ostream& err) {
 }
 
 int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-    const auto resolved = resolveObserver(command.location, env, err);
-    if (!resolved) {
-        return kBadInput;
-    }
     const DateSerial date = command.date.value_or(env.today);
     const CalendarDate c = calendarDate(date);
     if (c.year < kFirstYear || c.year > kLastYear) {
         err << "biteclock-cli: --date: today lies outside 1901-01-01..2200-12-31; give --date\n";
+        return kBadInput;
+    }
+    const auto resolved = resolveObserver(command.location, env, err);
+    if (!resolved) {
         return kBadInput;
     }
     AlmanacDay day;
@@ -157,7 +210,7 @@ int runRange(const RangeCommand& command, std::ostream& out, std::ostream& err, 
 }
 
 int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-    const auto resolved = resolveObserver(command.location, env, err);
+    const auto resolved = resolveObserver(command.location, env, err, true);
     if (!resolved) {
         return kBadInput;
     }
@@ -199,7 +252,8 @@ int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, 
     return finishOutput(buffer, out, err);
 }
 
-int runCalendar(const CalendarCommand& command, std::ostream& err, const CliEnvironment& env) {
+int runCalendar(const CalendarCommand& command, std::ostream& out, std::ostream& err,
+                const CliEnvironment& env) {
     const auto resolved = resolveObserver(command.location, env, err);
     if (!resolved) {
         return kBadInput;
@@ -213,10 +267,10 @@ int runCalendar(const CalendarCommand& command, std::ostream& err, const CliEnvi
     file.observer = resolved->observer;
     file.moonNorth = resolved->moonNorth;
     file.legendPlace = resolved->place;
-    file.zoneName = resolved->typed ? "Custom" : (env.zoneName ? env.zoneName() : std::string());
+    file.zoneName = resolved->zoneName;
     file.output = command.output;
     std::string error;
-    if (!writeCalendarFile(file, error)) {
+    if (!writeCalendarFile(file, out, error)) {
         err << "biteclock-cli: " << error << '\n';
         return kWriteFailed;
     }
@@ -246,7 +300,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             } else if constexpr (std::is_same_v<T, RangeCommand>) {
                 return runRange(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
-                return runCalendar(command, err, environment);
+                return runCalendar(command, out, err, environment);
             } else {
                 return runTable(command, out, err, environment);
             }

@@ -12,21 +12,38 @@
 
 namespace biteclock::cli {
 
+/// A stored value that Biteclock's settings panel refuses.
+struct StoredValueProblem {
+    std::string key;  ///< as the settings file names it
+    std::string text; ///< the stored text
+    std::string rule; ///< what the panel takes there
+    std::string file; ///< the settings file
+};
+
+/// A place as Biteclock's window computes with it.
+struct StoredPlace {
+    ObserverLocation location;
+    std::string zoneName;  ///< the window's zone field for it: the computer's zone name or "Custom"
+    std::string file;      ///< the settings file it comes from
+    bool defaults = false; ///< nothing is stored there: the store's defaults
+    std::optional<StoredValueProblem> problem; ///< the place is refused
+};
+
 /// What the command line reads from outside: today's date and the stored settings.
 struct CliEnvironment {
     DateSerial today = 0;
-    std::function<ObserverLocation()> currentLocation;
-    std::function<std::optional<ObserverLocation>(const std::string&)> savedLocation;
+    /// The current location as the main window's refresh would compute with it.
+    std::function<StoredPlace()> currentPlace;
+    /// A saved location by name; none when no location of that name is saved.
+    std::function<std::optional<StoredPlace>(const std::string&)> savedPlace;
     std::function<bool()> moonNorth;
     /// The print window's last choices: its data boxes and whether its paper is US Letter.
     std::function<CalendarBoxes()> calendarBoxes;
     std::function<bool()> letterPaper;
-    /// The zone name the main window shows for the stored place ("Custom" for a typed offset).
-    std::function<std::string()> zoneName;
 };
 
-/// Runs the command line: output to `out`, one line per problem to `err`. Returns the exit code:
-/// 0 done, 1 the output could not be written, 2 bad input (nothing written to `out`).
+/// Runs the command line: output to `out`, one line per problem or note to `err`. Returns the exit
+/// code: 0 done, 1 the output or a file could not be written, 2 bad input (nothing written to `out`).
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            const CliEnvironment& environment);
 

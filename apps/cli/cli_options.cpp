@@ -1,15 +1,47 @@
 #include "cli_options.h"
 
+#include "terminal_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace biteclock::cli {
 namespace {
 
-std::optional<double> parseNumber(const std::string& text) {
-    if (text.empty()) {
+// The one number form every option takes: at most one sign, digits, and an optional fraction of
+// one or more digits ("-4", "+9.5", "0.25"); no blanks, exponents, "inf" or "nan".
+bool isPlainNumber(std::string_view text, bool signAllowed, bool fractionAllowed) {
+    std::size_t i = 0;
+    if (signAllowed && i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    const auto digitsFrom = [&text](std::size_t at) {
+        std::size_t end = at;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+            ++end;
+        }
+        return end;
+    };
+    const std::size_t whole = digitsFrom(i);
+    if (whole == i) {
+        return false;
+    }
+    i = whole;
+    if (i < text.size() && text[i] == '.' && fractionAllowed) {
+        const std::size_t fraction = digitsFrom(i + 1);
+        if (fraction == i + 1) {
+            return false;
+        }
+        i = fraction;
+    }
+    return i == text.size();
+}
+
+std::optional<double> readNumber(std::string_view text, bool signAllowed) {
+    if (!isPlainNumber(text, signAllowed, true)) {
         return std::nullopt;
     }
     const char* begin = text.data();
@@ -25,17 +57,38 @@ std::optional<double> parseNumber(const std::string& text) {
     return value;
 }
 
-std::optional<int> parseWhole(const std::string& text) {
-    int value = 0;
+std::optional<double> parseNumber(std::string_view text) {
+    return readNumber(text, true);
+}
+
+std::optional<int> readWhole(std::string_view text, bool signAllowed) {
+    if (!isPlainNumber(text, signAllowed, false)) {
+        return std::nullopt;
+    }
+    const char* begin = text.data();
     const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc{} || result.ptr != end) {
+    if (*begin == '+') {
+        ++begin;
+    }
+    int value = 0;
+    const auto result = std::from_chars(begin, end, value);
+    if (result.ec != std::errc{} || result.ptr != end) {
         return std::nullopt;
     }
     return value;
 }
 
-// "DD:MM" followed by one of two hemisphere letters; the second letter negates.
+std::optional<int> parseWhole(std::string_view text) {
+    return readWhole(text, true);
+}
+
+// The digits of a date's part, nothing else.
+std::optional<int> parseDigits(std::string_view text) {
+    return readWhole(text, false);
+}
+
+// "DD:MM" followed by one of two hemisphere letters; the second letter negates. Both parts are
+// unsigned: the letter alone carries the sign.
 std::optional<double> parseDegreesMinutes(const std::string& text, char positive, char negative,
                                           int maxDegrees) {
     const std::size_t colon = text.find(':');
@@ -46,9 +99,10 @@ std::optional<double> parseDegreesMinutes(const std::string& text, char positive
     if (letter != positive && letter != negative) {
         return std::nullopt;
     }
-    const auto degrees = parseWhole(text.substr(0, colon));
-    const auto minutes = parseNumber(text.substr(colon + 1, text.size() - colon - 2));
-    if (!degrees || !minutes || *degrees < 0 || *degrees > maxDegrees || *minutes < 0 || *minutes >= 60) {
+    const std::string_view view(text);
+    const auto degrees = parseDigits(view.substr(0, colon));
+    const auto minutes = readNumber(view.substr(colon + 1, text.size() - colon - 2), false);
+    if (!degrees || !minutes || *degrees > maxDegrees || *minutes >= 60) {
         return std::nullopt;
     }
     // The minutes are added to the degrees as the settings keep them; the letter carries the sign.
@@ -85,7 +139,11 @@ std::optional<OutputFormat> parseFormat(const std::string& text) {
 }
 
 std::string quoted(const std::string& text) {
-    return "'" + text + "'";
+    return quotedForTerminal(text);
+}
+
+bool isHelpOption(const std::string& option) {
+    return option == "--help" || option == "-h";
 }
 
 // Walks the options of one command; the first problem is kept.
@@ -95,8 +153,17 @@ public:
         : args_(arguments)
         , next_(first) {}
 
-    bool done() const { return next_ >= args_.size() || !error_.empty(); }
+    // Options are read from left to right until the first problem or the first --help.
+    bool done() const { return next_ >= args_.size() || !error_.empty() || help_; }
     const std::string& error() const { return error_; }
+    bool helpWanted() const { return help_; }
+
+    /// True, and reading ends, when the option asks for the usage. An option's value is never
+    /// taken for one: "--location --help" names a location "--help".
+    bool help(const std::string& option) {
+        help_ = help_ || isHelpOption(option);
+        return help_;
+    }
 
     std::string take() { return args_[next_++]; }
 
@@ -118,6 +185,7 @@ private:
     const std::vector<std::string>& args_;
     std::size_t next_;
     std::string error_;
+    bool help_ = false;
 };
 
 // Reads one location option if `option` is one; returns false when it is not.
@@ -209,6 +277,9 @@ std::optional<DateSerial> readDate(OptionReader& reader, const std::string& opti
 }
 
 ParsedCommand finish(const OptionReader& reader, Command command) {
+    if (reader.helpWanted()) {
+        return {HelpCommand{}, {}};
+    }
     if (!reader.error().empty()) {
         return {std::nullopt, reader.error()};
     }
@@ -220,6 +291,9 @@ ParsedCommand parseDay(const std::vector<std::string>& arguments) {
     OptionReader reader(arguments, 1);
     while (!reader.done()) {
         const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
         if (option == "--date") {
             day.date = readDate(reader, option);
         } else if (!readLocationOption(reader, option, day.location, false) &&
@@ -237,6 +311,9 @@ ParsedCommand parseRange(const std::vector<std::string>& arguments) {
     OptionReader reader(arguments, 1);
     while (!reader.done()) {
         const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
         if (option == "--from") {
             from = readDate(reader, option);
         } else if (option == "--days") {
@@ -251,7 +328,7 @@ ParsedCommand parseRange(const std::vector<std::string>& arguments) {
             reader.fail("range: unknown option " + quoted(option) + " (see --help)");
         }
     }
-    if (reader.error().empty()) {
+    if (reader.error().empty() && !reader.helpWanted()) {
         if (!from) {
             return {std::nullopt, "range: --from YYYY-MM-DD is required"};
         }
@@ -276,6 +353,9 @@ ParsedCommand parseTable(const std::vector<std::string>& arguments) {
     OptionReader reader(arguments, 1);
     while (!reader.done()) {
         const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
         if (option == "--year") {
             if (const auto v = reader.value(option)) {
                 year = parseWhole(*v);
@@ -288,7 +368,7 @@ ParsedCommand parseTable(const std::vector<std::string>& arguments) {
             reader.fail("table: unknown option " + quoted(option) + " (see --help)");
         }
     }
-    if (reader.error().empty() && !year) {
+    if (reader.error().empty() && !reader.helpWanted() && !year) {
         return {std::nullopt, "table: --year Y is required"};
     }
     table.year = year.value_or(kFirstYear);
@@ -302,6 +382,9 @@ ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
     OptionReader reader(arguments, 1);
     while (!reader.done()) {
         const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
         if (option == "--month") {
             if (const auto v = reader.value(option)) {
                 const auto parsed = parseIsoMonth(*v);
@@ -344,7 +427,7 @@ ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
             reader.fail("calendar: unknown option " + quoted(option) + " (see --help)");
         }
     }
-    if (reader.error().empty()) {
+    if (reader.error().empty() && !reader.helpWanted()) {
         if (month.second == 0) {
             return {std::nullopt, "calendar: --month YYYY-MM is required"};
         }
@@ -364,8 +447,8 @@ std::optional<std::pair<int, int>> parseIsoMonth(const std::string& text) {
     if (text.size() != 7 || text[4] != '-') {
         return std::nullopt;
     }
-    const auto year = parseWhole(text.substr(0, 4));
-    const auto month = parseWhole(text.substr(5, 2));
+    const auto year = parseDigits(text.substr(0, 4));
+    const auto month = parseDigits(text.substr(5, 2));
     if (!year || !month || *year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12) {
         return std::nullopt;
     }
@@ -411,9 +494,9 @@ std::optional<DateSerial> parseIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
-    const auto year = parseWhole(text.substr(0, 4));
-    const auto month = parseWhole(text.substr(5, 2));
-    const auto day = parseWhole(text.substr(8, 2));
+    const auto year = parseDigits(text.substr(0, 4));
+    const auto month = parseDigits(text.substr(5, 2));
+    const auto day = parseDigits(text.substr(8, 2));
     if (!year || !month || !day || *year < kFirstYear || *year > kLastYear ||
         !isValidDate(*year, *month, *day)) {
         return std::nullopt;
@@ -430,12 +513,10 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
         return {HelpCommand{}, {}};
     }
     if (command == "--version") {
-        return {VersionCommand{}, {}};
-    }
-    for (const std::string& a : arguments) {
-        if (a == "--help" || a == "-h") {
-            return {HelpCommand{}, {}};
+        if (arguments.size() > 1) {
+            return {std::nullopt, "--version takes nothing after it, got " + quoted(arguments[1])};
         }
+        return {VersionCommand{}, {}};
     }
     if (command == "day") {
         return parseDay(arguments);
@@ -467,20 +548,26 @@ Commands:
          The 31 new and full moons that start at the first new moon of year Y.
   calendar --month YYYY-MM --output FILE.pdf [--paper a4|letter]
            [--with prediction,sun,moon,periods,phases] [LOCATION]
-         The month's printed calendar page as a landscape PDF file. Without --paper and --with
-         the choices last used in Biteclock's print window are taken; --with none prints the
-         day numbers only.
+         The month's printed calendar page as a landscape PDF file (--output - writes it to
+         standard output). Without --paper and --with the choices last used in Biteclock's print
+         window are taken; --with none prints the day numbers only.
 
-Location (whatever is not given comes from the stored current location):
+Location (whatever is not given comes from the current location stored by Biteclock, as
+its window computes with it):
   --lat L          latitude, decimal degrees north positive (40.7, -33.87) or DD:MM with N/S (40:30S)
   --lon L          longitude, decimal degrees east positive (-74, 151.2) or DDD:MM with E/W (74:00W)
   --gmt H          hours east of Greenwich, -12 to 13, fractions allowed (-4, 9.5)
   --location NAME  a location saved in Biteclock
   --south          show the Moon pictures as seen from the southern hemisphere
 
-Dates run from 1901-01-01 to 2200-12-31. Errors go to standard error with exit code 2.
+Numbers are written plainly: at most one sign, digits and an optional fraction (-4, 9.5).
+Dates run from 1901-01-01 to 2200-12-31.
   --help           this text
   --version        the version
+
+Exit codes: 0 done; 1 the output or the file could not be written; 2 bad input (an option, or a
+stored value that Biteclock's settings panel refuses). Each problem is one line on standard
+error; after bad input nothing is written to standard output.
 )";
 }
 

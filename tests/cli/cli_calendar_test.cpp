@@ -202,7 +202,12 @@ TEST_F(CliCalendarPdf, TheStoredPaperAndBoxesAreTheDefaults) {
     CliEnvironment env = fixedEnvironment();
     env.letterPaper = [] { return true; };
     env.calendarBoxes = [] { return CalendarBoxes{false, false, false, false, false}; };
-    env.zoneName = [] { return std::string("Pacific Standard Time"); };
+    env.currentPlace = [] {
+        StoredPlace p;
+        p.location.gmtHours = 13;
+        p.zoneName = "Pacific Standard Time";
+        return p;
+    };
     const auto run = runWith({"calendar", "--month", "2001-02", "--output", path("feb.pdf")}, env);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const QString file = QString::fromStdString(path("feb.pdf"));

@@ -16,20 +16,24 @@ struct CliRun {
 };
 
 /// A store-less environment: today is 15 March 2000 and the stored place is 0 N 0 W at 13 hours,
-/// as a store the window never wrote gives it.
+/// the store's defaults, as a store the window never wrote gives them.
 inline CliEnvironment fixedEnvironment() {
     CliEnvironment env;
     env.today = dateSerial(2000, 3, 15);
-    env.currentLocation = [] {
-        ObserverLocation l;
-        l.gmtHours = 13;
-        return l;
+    env.currentPlace = [] {
+        StoredPlace p;
+        p.location.gmtHours = 13;
+        p.zoneName = "Coordinated Universal Time";
+        p.file = "/home/ann/.config/Biteclock/Bitetray.ini";
+        p.defaults = true;
+        return p;
     };
-    env.savedLocation = [](const std::string& name) -> std::optional<ObserverLocation> {
+    env.savedPlace = [](const std::string& name) -> std::optional<StoredPlace> {
         if (name != "Sydney Harbour") {
             return std::nullopt;
         }
-        ObserverLocation l;
+        StoredPlace p;
+        ObserverLocation& l = p.location;
         l.name = name;
         l.latitudeDegrees = 33;
         l.latitudeMinutes = 52;
@@ -38,7 +42,9 @@ inline CliEnvironment fixedEnvironment() {
         l.longitudeMinutes = 12;
         l.westOrEast = "E";
         l.gmtHours = 11;
-        return l;
+        p.zoneName = "Custom";
+        p.file = "/home/ann/.config/Biteclock/Biteclock.ini";
+        return p;
     };
     env.moonNorth = [] { return true; };
     return env;

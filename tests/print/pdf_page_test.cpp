@@ -1,9 +1,13 @@
 // The real page: a PDF file of a month, read back with poppler's tools.
 #include "calendar_page.h"
+#include "file_size_limit.h"
 #include "pdf_page_file.h"
 #include "qt_page_writer.h"
+#include "tiny_tmpfs.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,6 +15,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,6 +137,60 @@ TEST_F(PdfPageTest, AnUnfinishedPageLeavesTheOldFileAlone) {
     EXPECT_EQ(writePdfPage(path, job, &error), false);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readAll(path), QStringLiteral("old"));
+}
+
+// The print window's "Save as PDF" and the command line write through this: a full disk must not
+// replace an older calendar by a cut-short one, and must say so.
+TEST_F(PdfPageTest, AFullDiskIsReportedWithTheNameAndTheOldFileStays) {
+    const TinyTmpfs disk;
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "a tmpfs cannot be mounted here (needs the superuser)";
+    }
+    const QString path = disk.filePath(QStringLiteral("cal.pdf"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("an older calendar");
+    }
+    // Fill the disk but for a few kilobytes: less than one page.
+    {
+        QFile filler(disk.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    QFile::resize(disk.filePath(QStringLiteral("filler")),
+                  QFileInfo(disk.filePath(QStringLiteral("filler"))).size() - 4096);
+    QString error;
+    EXPECT_EQ(writePdfPage(path, monthJob(day, request), &error), false);
+    EXPECT_EQ(error, path + QStringLiteral(" could not be written: No space left on device"));
+    EXPECT_EQ(readAll(path), QStringLiteral("an older calendar"));
+    EXPECT_EQ(disk.entries(), (QStringList{QStringLiteral("cal.pdf"), QStringLiteral("filler")}));
+}
+
+TEST_F(PdfPageTest, AFileSizeLimitLeavesTheOldFileToo) {
+    const QString path = dir.filePath(QStringLiteral("cal.pdf"));
+    ASSERT_EQ(writePdfPage(path, monthJob(day, request)), true);
+    const QString before = readAll(path);
+    QString error;
+    {
+        const FileSizeLimit limit(8192);
+        request.options.prediction = !request.options.prediction; // a different page
+        EXPECT_EQ(writePdfPage(path, monthJob(day, request), &error), false);
+    }
+    EXPECT_EQ(error, path + QStringLiteral(" could not be written: File too large"));
+    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cal.pdf")});
+}
+
+TEST_F(PdfPageTest, APipeUnderTheNameIsRefusedAndStaysAPipe) {
+    const QString path = dir.filePath(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    QString error;
+    EXPECT_EQ(writePdfPage(path, monthJob(day, request), &error), false);
+    EXPECT_EQ(error, path + QStringLiteral(" could not be written: It is not a regular file."));
+    EXPECT_FALSE(QFileInfo(path).isFile());
 }
 
 TEST(QtPageWriter, ACellsSmallPrintEndsBeforeTheNextColumnEvenOnLetter) {

@@ -1,7 +1,9 @@
 // The companion's log-on entry.
+#include "file_size_limit.h"
 #include "tray_autostart.h"
 #include "tray_test_environment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -63,6 +65,33 @@ TEST_F(TrayAutostartTest, ANewlineInThePathCannotAddLinesToTheEntry) {
     const QString entry = trayAutostartEntry(QStringLiteral("/tmp/a\nHidden=true/Bitetray"));
     EXPECT_EQ(entry.count(QLatin1Char('\n')), 7);
     EXPECT_EQ(entry.contains(QStringLiteral("\nHidden=true")), false);
+}
+
+TEST_F(TrayAutostartTest, AFailedWriteNamesTheFileAndKeepsTheOldEntry) {
+    ASSERT_EQ(updateTrayAutostart(true, true, false, QStringLiteral("/usr/bin/Bitetray")), true);
+    const QString before = readFile(trayAutostartPath());
+    QString error;
+    {
+        // A longer entry than the file size limit allows: as on a full disk.
+        const FileSizeLimit limit(64);
+        EXPECT_EQ(updateTrayAutostart(true, true, false, QStringLiteral("/opt/a/much/longer/path/Bitetray"),
+                                      &error),
+                  false);
+    }
+    EXPECT_EQ(error, trayAutostartPath() + QStringLiteral(" could not be written: File too large"))
+        << error.toStdString();
+    EXPECT_EQ(readFile(trayAutostartPath()), before);
+    EXPECT_EQ(QDir(QFileInfo(trayAutostartPath()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Bitetray.desktop")});
+}
+
+TEST_F(TrayAutostartTest, AFolderUnderTheEntrysNameIsNotReplaced) {
+    ASSERT_TRUE(QDir().mkpath(trayAutostartPath()));
+    QString error;
+    EXPECT_EQ(updateTrayAutostart(false, true, false, QStringLiteral("/usr/bin/Bitetray"), &error), false);
+    EXPECT_EQ(error,
+              trayAutostartPath() + QStringLiteral(" could not be written: It is not a regular file."));
+    EXPECT_TRUE(QFileInfo(trayAutostartPath()).isDir());
 }
 
 } // namespace

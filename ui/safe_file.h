@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+class QIODevice;
+
+/// How writing a file went.
+struct SafeFileResult {
+    bool written = false;
+    /// The name belongs to a folder, a pipe, a device or a link to one: refused before anything was
+    /// written.
+    bool notRegularFile = false;
+    /// Why it was not written: the system's text for the failure (the device's errorString()).
+    QString reason;
+};
+
+/// Writes `bytes` as the file `nativePath` (the file system's own bytes, kept exactly as given) whole or
+/// not at all. The bytes go to a new file in the same folder, which is flushed and synced to the disk
+/// and only then renamed over the old file; after any failure the new file is removed and the old one
+/// is left as it was. A name that is taken by anything but a regular file is refused, so that a pipe or
+/// a device is never replaced by a file. A link to a regular file is written through: the file it
+/// points to is replaced and the link stays. A new file gets the usual permissions (0666 less the
+/// umask); a replaced file keeps its own.
+SafeFileResult writeFileSafely(const QByteArray& nativePath, QByteArrayView bytes);
+/// The same for a name held as text (encoded as the file system expects).
+SafeFileResult writeFileSafely(const QString& path, QByteArrayView bytes);
+
+/// The one line a program shows for a failed write: "<path> could not be written: <reason>".
+QString safeFileError(const QString& path, const SafeFileResult& result);
+
+/// Writes every byte to an open device and flushes a file device's buffer, so that a full disk is
+/// noticed here rather than lost later. False with the device's errorString() in `reason` when a write
+/// or the flush fails.
+bool writeAllAndFlush(QIODevice& device, QByteArrayView bytes, QString& reason);
