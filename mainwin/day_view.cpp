@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <QSizePolicy>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -191,8 +192,9 @@ DayView::DayView(QWidget* parent) {
         ++row;
     }
     prediction->addLayout(legend);
-    prediction->addStretch();
     keepToContents(predictionFrame);
+    // Nothing in it grows with the width either: the distance gauge beside it takes the room.
+    predictionFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 
     distanceFrame = new QGroupBox(QStringLiteral("Lunar distance in Kilometers"), parent);
     auto* distance = new QVBoxLayout(distanceFrame);
@@ -205,6 +207,10 @@ DayView::DayView(QWidget* parent) {
     distance->addWidget(Label13);
     distance->addWidget(Image2);
     keepToContents(distanceFrame);
+    // The window sets these two side by side: they stand equally tall.
+    const int rowHeight = std::max(predictionFrame->sizeHint().height(), distanceFrame->sizeHint().height());
+    predictionFrame->setMinimumHeight(rowHeight);
+    distanceFrame->setMinimumHeight(rowHeight);
 }
 
 void DayView::showTimes(const biteclock::AlmanacDay& day) {

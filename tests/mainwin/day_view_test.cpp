@@ -187,13 +187,16 @@ TEST_F(DayViewTest, EveryValueFieldHasItsOwnSpokenName) {
 }
 
 TEST_F(DayViewTest, FramesDoNotGrowPastTheirContents) {
-    host.resize(900, 2000);
+    host.resize(2560, 2000);
     QCoreApplication::processEvents();
     for (QGroupBox* frame :
          {view.sunFrame, view.moonFrame, view.periodsFrame, view.predictionFrame, view.distanceFrame}) {
         SCOPED_TRACE(frame->title().toStdString());
-        EXPECT_LE(frame->height(), frame->sizeHint().height());
+        EXPECT_LE(frame->height(), frame->sizeHint().expandedTo(frame->minimumSize()).height());
     }
+    // The prediction picture and its legend do not widen; the frame beside it stands as tall.
+    EXPECT_LE(view.predictionFrame->width(), view.predictionFrame->sizeHint().width());
+    EXPECT_EQ(view.predictionFrame->height(), view.distanceFrame->height());
     // The season and the new or full moon keep their rows whether shown or not: the frames below do
     // not jump on such days.
     const int withSeason = view.sunFrame->sizeHint().height();
