@@ -2,9 +2,11 @@
 // judged on the rendered picture: no two labels run into each other and the caption leaves the plot alone.
 #include "gui_test_application.h"
 #include "prediction_chart.h"
+#include "row_label_layout.h"
 
 #include <QBarCategoryAxis>
 #include <QDate>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
@@ -68,34 +70,41 @@ QList<InkRun> labelInk(PredictionChart& chart) {
     return inkRuns(image, base + 8, base + 14, static_cast<int>(g.plotArea().left()) - 2, digit - 1);
 }
 
-class ChartLabelsTest : public testing::TestWithParam<ChartType> {
+class DateLabelsTest : public testing::TestWithParam<ChartType> {
 protected:
     QApplication& app = guiTestApplication();
 };
 
-TEST_P(ChartLabelsTest, DrawnDateLabelsNeverRunIntoEachOther) {
+/// One label's ink at most: along the text when level, across it when upright.
+double singleLabelInk(const PredictionChart& chart, const QList<PredictionChart::Row>& rows) {
+    const QFontMetricsF metrics(chart.categoryAxis()->labelsFont());
+    if (chart.categoryAxis()->labelsAngle() != 0) {
+        return metrics.tightBoundingRect(QStringLiteral("0123456789/")).height() + 2;
+    }
+    double widest = 0;
+    for (const PredictionChart::Row& row : rows) {
+        widest = std::max(widest, metrics.tightBoundingRect(row.label).width());
+    }
+    return widest + 2;
+}
+
+TEST_P(DateLabelsTest, NeverRunIntoEachOtherAtAnyWidthOrDayCount) {
     PredictionChart chart;
     chart.setChartType(GetParam());
     chart.show();
-    const QFontMetricsF metrics(chart.categoryAxis()->labelsFont());
     for (int days : kDays) {
         const QList<PredictionChart::Row> rows = dateRows(days);
-        double widest = 0;
-        for (const PredictionChart::Row& row : rows) {
-            widest = std::max(widest, metrics.tightBoundingRect(row.label).width());
-        }
-        const double glyphHeight = metrics.tightBoundingRect(QStringLiteral("0123456789/")).height();
         chart.setRows(rows);
         for (int width : kWidths) {
             SCOPED_TRACE(testing::Message() << days << " days, " << width << " px");
             chart.resize(width, kChartHeight);
             QCoreApplication::processEvents();
             const ChartGeometry g = chart.geometry();
-            const bool upright = chart.categoryAxis()->labelsAngle() != 0;
+
+            // On the picture: no stretch of ink under the axis is wider than one label.
             const QList<InkRun> runs = labelInk(chart);
             ASSERT_FALSE(runs.isEmpty());
-            // One label's ink at most: along the text when level, across it when upright.
-            const double single = (upright ? glyphHeight : widest) + 2;
+            const double single = singleLabelInk(chart, rows);
             for (const InkRun& run : runs) {
                 EXPECT_LE(run.width(), single)
                     << "labels run together at x " << run.left << " to " << run.right;
@@ -103,14 +112,77 @@ TEST_P(ChartLabelsTest, DrawnDateLabelsNeverRunIntoEachOther) {
             // The displayed date's label is there, and enough of the others to read the axis by.
             EXPECT_LE(std::abs((runs.first().left + runs.first().right) / 2.0 - g.centreX(0)),
                       single / 2 + 1);
-            const int room = static_cast<int>(g.plotArea().width() / (3 * (widest + 2)));
+            const int room = static_cast<int>(g.plotArea().width() / (3 * single));
             EXPECT_GE(runs.size(), std::min(days, std::max(1, room)));
-            EXPECT_EQ(chart.rowCount(), days);
+
+            // The boxes the chart reports: every n-th row from the first, under the plot, apart.
+            const RowLabelLayout& shown = chart.rowLabelsShown();
+            ASSERT_FALSE(shown.labels.isEmpty());
+            EXPECT_EQ(shown.upright, chart.categoryAxis()->labelsAngle() != 0);
+            for (int i = 0; i < shown.labels.size(); ++i) {
+                const QRectF& box = shown.labels[i].box;
+                EXPECT_EQ(shown.labels[i].row, i * shown.every);
+                EXPECT_GE(box.top(), g.plotArea().bottom());
+                EXPECT_TRUE(QRectF(chart.rect()).contains(box)) << "row " << shown.labels[i].row;
+                for (int j = i + 1; j < shown.labels.size(); ++j) {
+                    EXPECT_FALSE(box.intersects(shown.labels[j].box))
+                        << "rows " << shown.labels[i].row << " and " << shown.labels[j].row;
+                }
+            }
+            // ... and they are what is drawn: one box per stretch of ink, the ink inside it.
+            EXPECT_EQ(runs.size(), shown.labels.size());
+            for (const InkRun& run : runs) {
+                const bool inABox =
+                    std::any_of(shown.labels.begin(), shown.labels.end(), [&](const auto& placed) {
+                        return run.left >= placed.box.left() - 1 && run.right <= placed.box.right() + 1;
+                    });
+                EXPECT_TRUE(inABox) << "ink at x " << run.left << " to " << run.right;
+            }
+
+            // Every row keeps its own label, drawn or not.
+            ASSERT_EQ(chart.rows().size(), rows.size());
+            for (int row = 0; row < rows.size(); ++row) {
+                EXPECT_EQ(chart.rows()[row].label, rows[row].label);
+            }
         }
     }
 }
 
-TEST_P(ChartLabelsTest, SelectedDateCaptionLeavesThePlotUntouched) {
+TEST_P(DateLabelsTest, FollowTheWidthWithoutARefill) {
+    PredictionChart chart;
+    chart.setChartType(GetParam());
+    chart.show();
+    chart.setRows(dateRows(60));
+    chart.resize(500, kChartHeight);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(chart.rowLabelsShown().upright);
+    EXPECT_GT(chart.rowLabelsShown().every, 1) << "sixty upright labels do not fit 500 pixels";
+    chart.resize(2560, kChartHeight);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart.rowLabelsShown().every, 1);
+    EXPECT_EQ(chart.rowLabelsShown().labels.size(), 60);
+
+    // Fifteen days stand level on a wide chart and turn upright on a narrow one, and back.
+    chart.setRows(dateRows(15));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(chart.rowLabelsShown().upright);
+    EXPECT_EQ(chart.rowLabelsShown().labels.size(), 15);
+    EXPECT_EQ(chart.categoryAxis()->labelsAngle(), 0);
+    chart.resize(440, kChartHeight);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(chart.rowLabelsShown().upright);
+    EXPECT_EQ(chart.categoryAxis()->labelsAngle(), -90);
+    chart.resize(1280, kChartHeight);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(chart.rowLabelsShown().upright);
+}
+
+class SelectedDateCaptionTest : public testing::TestWithParam<ChartType> {
+protected:
+    QApplication& app = guiTestApplication();
+};
+
+TEST_P(SelectedDateCaptionTest, LeavesThePlotAndItsDepthUntouched) {
     PredictionChart chart;
     chart.setChartType(GetParam());
     chart.show();
@@ -150,87 +222,43 @@ TEST_P(ChartLabelsTest, SelectedDateCaptionLeavesThePlotUntouched) {
     }
 }
 
-TEST_P(ChartLabelsTest, LabelBoxesStayApartUnderThePlotAndMatchWhatIsDrawn) {
-    PredictionChart chart;
-    chart.setChartType(GetParam());
-    chart.show();
-    for (int days : kDays) {
-        const QList<PredictionChart::Row> rows = dateRows(days);
-        chart.setRows(rows);
-        for (int width : kWidths) {
-            SCOPED_TRACE(testing::Message() << days << " days, " << width << " px");
-            chart.resize(width, kChartHeight);
-            QCoreApplication::processEvents();
-            const RowLabelLayout& shown = chart.rowLabelsShown();
-            const QRectF plot = chart.geometry().plotArea();
-            ASSERT_FALSE(shown.labels.isEmpty());
-            EXPECT_EQ(shown.labels.first().row, 0);
-            EXPECT_EQ(shown.upright, chart.categoryAxis()->labelsAngle() != 0);
-            for (int i = 0; i < shown.labels.size(); ++i) {
-                const QRectF& box = shown.labels[i].box;
-                EXPECT_EQ(shown.labels[i].row, i * shown.every);
-                EXPECT_GE(box.top(), plot.bottom());
-                EXPECT_TRUE(QRectF(chart.rect()).contains(box)) << "row " << shown.labels[i].row;
-                for (int j = i + 1; j < shown.labels.size(); ++j) {
-                    EXPECT_FALSE(box.intersects(shown.labels[j].box))
-                        << "rows " << shown.labels[i].row << " and " << shown.labels[j].row;
-                }
-            }
-            // Every row keeps its own label, drawn or not.
-            ASSERT_EQ(chart.rows().size(), rows.size());
-            for (int row = 0; row < rows.size(); ++row) {
-                EXPECT_EQ(chart.rows()[row].label, rows[row].label);
-            }
+TEST(RowLabelLayout, NoRowsOneRowAndFewerLabelsThanRows) {
+    guiTestApplication();
+    const QFontMetricsF metrics(QFont(QStringLiteral("DejaVu Sans"), 9));
+    const QRectF plot(50, 20, 400, 200);
+    EXPECT_TRUE(
+        layoutRowLabels(ChartGeometry(plot, 0, ChartType::Bar2D), {}, metrics, 6, 7).labels.isEmpty());
 
-            // The ink under the axis lies in the boxes, one box per stretch of ink.
-            const QList<InkRun> runs = labelInk(chart);
-            EXPECT_EQ(runs.size(), shown.labels.size());
-            for (const InkRun& run : runs) {
-                const bool inABox =
-                    std::any_of(shown.labels.begin(), shown.labels.end(), [&](const auto& placed) {
-                        return run.left >= placed.box.left() - 1 && run.right <= placed.box.right() + 1;
-                    });
-                EXPECT_TRUE(inABox) << "ink at x " << run.left << " to " << run.right;
-            }
-        }
-    }
+    const RowLabelLayout one =
+        layoutRowLabels(ChartGeometry(plot, 1, ChartType::Bar2D), {QStringLiteral("31/12")}, metrics, 6, 7);
+    ASSERT_EQ(one.labels.size(), 1);
+    EXPECT_FALSE(one.upright);
+    EXPECT_DOUBLE_EQ(one.labels[0].box.center().x(), 250);
+    EXPECT_DOUBLE_EQ(one.labels[0].box.top(), 226);
+
+    // Rows without a label text get no box rather than another row's.
+    const RowLabelLayout short_ =
+        layoutRowLabels(ChartGeometry(plot, 4, ChartType::Bar2D),
+                        {QStringLiteral("1/1"), QStringLiteral("2/1")}, metrics, 6, 7);
+    ASSERT_EQ(short_.labels.size(), 2);
+    EXPECT_EQ(short_.labels[1].row, 1);
 }
 
-TEST_P(ChartLabelsTest, LabelsFollowTheWidthWithoutARefill) {
-    PredictionChart chart;
-    chart.setChartType(GetParam());
-    chart.show();
-    chart.setRows(dateRows(60));
-    chart.resize(500, kChartHeight);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(chart.rowLabelsShown().upright);
-    EXPECT_GT(chart.rowLabelsShown().every, 1) << "sixty upright labels do not fit 500 pixels";
-    chart.resize(2560, kChartHeight);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(chart.rowLabelsShown().every, 1);
-    EXPECT_EQ(chart.rowLabelsShown().labels.size(), 60);
-
-    // Fifteen days stand level on a wide chart and turn upright on a narrow one, and back.
-    chart.setRows(dateRows(15));
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(chart.rowLabelsShown().upright);
-    EXPECT_EQ(chart.rowLabelsShown().labels.size(), 15);
-    EXPECT_EQ(chart.categoryAxis()->labelsAngle(), 0);
-    chart.resize(440, kChartHeight);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(chart.rowLabelsShown().upright);
-    EXPECT_EQ(chart.categoryAxis()->labelsAngle(), -90);
-    chart.resize(1280, kChartHeight);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(chart.rowLabelsShown().upright);
+std::string typeName(const testing::TestParamInfo<ChartType>& type) {
+    return "Type" + std::to_string(static_cast<int>(type.param));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryType, ChartLabelsTest,
+// The labels do not depend on the shape drawn: one type of each shape, flat and deep.
+INSTANTIATE_TEST_SUITE_P(OfEachShape, DateLabelsTest,
+                         testing::Values(ChartType::Bar3D, ChartType::Line2D, ChartType::Area3D,
+                                         ChartType::Step2D),
+                         typeName);
+
+// The depth reaches up differently for each type.
+INSTANTIATE_TEST_SUITE_P(EveryType, SelectedDateCaptionTest,
                          testing::Values(ChartType::Bar3D, ChartType::Bar2D, ChartType::Line3D,
                                          ChartType::Line2D, ChartType::Area3D, ChartType::Area2D,
                                          ChartType::Step3D, ChartType::Step2D),
-                         [](const testing::TestParamInfo<ChartType>& type) {
-                             return "Type" + std::to_string(static_cast<int>(type.param));
-                         });
+                         typeName);
 
 } // namespace
