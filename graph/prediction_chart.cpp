@@ -26,6 +26,11 @@ constexpr int kBottomMargin = 4;
 
 constexpr int kLabelGap = 6; // between the plot's bottom edge and a date label
 
+/// The most the 3-D types rise above the plot's top.
+int depthRise() {
+    return static_cast<int>(std::ceil(ChartGeometry::kMaxDepth * ChartGeometry::kDepthRise));
+}
+
 // The axis lays its labels out as text items, which is slow to redo on every date step. So it holds
 // placeholders as wide as a date label, which change only with the number of rows, and draws nothing;
 // the widget paints the real labels in their place. The names must differ, hence the invisible spaces.
@@ -310,8 +315,7 @@ int PredictionChart::overlayBoxHeight() const {
 int PredictionChart::overlayBandHeight() const {
     // The boxes and, under them, the most the 3-D types rise above the plot, so that the caption never
     // covers a bar, a line or its depth, whatever the type.
-    const int rise = static_cast<int>(std::ceil(ChartGeometry::kMaxDepth * ChartGeometry::kDepthRise));
-    return overlayBoxHeight() + 2 * kOverlayGap + rise;
+    return overlayBoxHeight() + 2 * kOverlayGap + depthRise();
 }
 
 void PredictionChart::placeOverlay() {
@@ -327,8 +331,7 @@ void PredictionChart::placeOverlay() {
     // Over the plot's left edge when there is room, else as far left as keeps the date in view.
     const int left =
         std::max(kOverlayGap, std::min(plot.left(), width() - captionWidth - dateWidth - kOverlayGap));
-    const int rise = static_cast<int>(std::ceil(ChartGeometry::kMaxDepth * ChartGeometry::kDepthRise));
-    const int top = std::max(0, plot.top() - rise - kOverlayGap - height);
+    const int top = std::max(0, plot.top() - depthRise() - kOverlayGap - height);
     Text18->setGeometry(left, top, captionWidth, height);
     Text3->setGeometry(left + captionWidth, top, dateWidth, height);
 }
