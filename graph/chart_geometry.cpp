@@ -5,10 +5,8 @@
 
 namespace {
 
-constexpr double kMaxDepth = 14.0;
 constexpr double kMinDepth = 3.0;
 constexpr double kDepthShare = 0.35; // of a column
-constexpr double kRise = 0.7;        // height of the depth over its width
 constexpr double kLineReach = 8.0;   // how near a line or step a click must be
 constexpr double kBarReach = 5.0;    // how far above a bar's top a click still hits it
 
@@ -33,7 +31,7 @@ QPointF ChartGeometry::depth() const {
         return {};
     }
     const double dx = std::clamp(columnWidth() * kDepthShare, kMinDepth, kMaxDepth);
-    return {dx, -dx * kRise};
+    return {dx, -dx * kDepthRise};
 }
 
 QList<QPointF> stepOutline(const ChartGeometry& geometry, std::span<const int> values) {

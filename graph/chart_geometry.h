@@ -15,6 +15,9 @@ public:
     /// The share of a column a bar fills.
     static constexpr double kBarWidth = 0.55;
     static constexpr double kMaxValue = 100.0;
+    /// The farthest the 3-D types recede to the right, and how far up they rise per pixel of that.
+    static constexpr double kMaxDepth = 14.0;
+    static constexpr double kDepthRise = 0.7;
 
     ChartGeometry(const QRectF& plotArea, int rows, ChartType type)
         : plotArea_(plotArea)

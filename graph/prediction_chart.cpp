@@ -1,5 +1,7 @@
 #include "prediction_chart.h"
 
+#include "row_label_layout.h"
+
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -17,10 +19,17 @@
 
 namespace {
 
-constexpr int kManyRows = 20; // beyond this the date labels stand upright
-constexpr int kOverlayMargin = 6;
+constexpr int kOverlayGap = 4; // around the "Selected Date:" boxes in the band above the plot
+constexpr int kLeftMargin = 4;
+constexpr int kRightMargin = 16; // room for the depth of the 3-D types
+constexpr int kBottomMargin = 4;
 
 constexpr int kLabelGap = 6; // between the plot's bottom edge and a date label
+
+/// The most the 3-D types rise above the plot's top.
+int depthRise() {
+    return static_cast<int>(std::ceil(ChartGeometry::kMaxDepth * ChartGeometry::kDepthRise));
+}
 
 // The axis lays its labels out as text items, which is slow to redo on every date step. So it holds
 // placeholders as wide as a date label, which change only with the number of rows, and draws nothing;
@@ -64,7 +73,7 @@ PredictionChart::PredictionChart(QWidget* parent)
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->legend()->hide();
     chart_->setBackgroundRoundness(0);
-    chart_->setMargins(QMargins(4, 16, 16, 4)); // room for the depth of the 3-D types
+    chart_->setMargins(QMargins(kLeftMargin, overlayBandHeight(), kRightMargin, kBottomMargin));
     chart_->setPlotAreaBackgroundVisible(true);
 
     categories_->setTitleText(QStringLiteral("Future Dates"));
@@ -81,6 +90,7 @@ PredictionChart::PredictionChart(QWidget* parent)
     Text18->setText(QStringLiteral("Selected Date:"));
     connect(chart_, &QChart::plotAreaChanged, this, [this] {
         updateDepthFaces();
+        updateRowLabels();
         placeOverlay();
     });
     rebuildSeries();
@@ -203,10 +213,6 @@ void PredictionChart::fillSeries() {
     if (categories_->count() != rowCount()) {
         categories_->setCategories(placeholderLabels(rowCount()));
     }
-    const int angle = rowCount() > kManyRows ? -90 : 0;
-    if (categories_->labelsAngle() != angle) {
-        categories_->setLabelsAngle(angle);
-    }
 
     // The data is replaced in one call per series, so that a refill costs one relayout.
     const std::vector<int> points = values();
@@ -247,6 +253,7 @@ void PredictionChart::fillSeries() {
         categories_->setRange(categories_->at(0), categories_->at(count - 1));
     }
     updateDepthFaces();
+    updateRowLabels();
 }
 
 void PredictionChart::applyColours() {
@@ -283,14 +290,48 @@ void PredictionChart::updateDepthFaces() {
     viewport()->update();
 }
 
+void PredictionChart::updateRowLabels() {
+    const QFontMetricsF metrics(categories_->labelsFont());
+    QStringList labels;
+    labels.reserve(rows_.size());
+    for (const Row& row : rows_) {
+        labels.append(row.label);
+    }
+    // A digit's width keeps neighbouring labels apart.
+    const double spacing = metrics.horizontalAdvance(QLatin1Char('0'));
+    labelLayout_ = layoutRowLabels(geometry(), labels, metrics, kLabelGap, spacing);
+    // The axis reserves the room under the plot for labels of the same turn; its own stay invisible.
+    const int angle = labelLayout_.upright ? -90 : 0;
+    if (categories_->labelsAngle() != angle) {
+        categories_->setLabelsAngle(angle);
+    }
+    viewport()->update();
+}
+
+int PredictionChart::overlayBoxHeight() const {
+    return QFontMetrics(Text18->font()).height() + 4;
+}
+
+int PredictionChart::overlayBandHeight() const {
+    // The boxes and, under them, the most the 3-D types rise above the plot, so that the caption never
+    // covers a bar, a line or its depth, whatever the type.
+    return overlayBoxHeight() + 2 * kOverlayGap + depthRise();
+}
+
 void PredictionChart::placeOverlay() {
+    const int band = overlayBandHeight();
+    if (chart_->margins().top() != band) {
+        chart_->setMargins(QMargins(kLeftMargin, band, kRightMargin, kBottomMargin));
+    }
     const QRect plot = geometry().plotArea().toAlignedRect();
     const QFontMetrics metrics(Text18->font());
-    const int height = metrics.height() + 4;
+    const int height = overlayBoxHeight();
     const int captionWidth = metrics.horizontalAdvance(Text18->text()) + 12;
     const int dateWidth = metrics.horizontalAdvance(QStringLiteral("00/00/0000")) + 12;
-    const int left = plot.left() + kOverlayMargin;
-    const int top = plot.top() + kOverlayMargin;
+    // Over the plot's left edge when there is room, else as far left as keeps the date in view.
+    const int left =
+        std::max(kOverlayGap, std::min(plot.left(), width() - captionWidth - dateWidth - kOverlayGap));
+    const int top = std::max(0, plot.top() - depthRise() - kOverlayGap - height);
     Text18->setGeometry(left, top, captionWidth, height);
     Text3->setGeometry(left + captionWidth, top, dateWidth, height);
 }
@@ -389,6 +430,7 @@ void PredictionChart::focusOutEvent(QFocusEvent* event) {
 void PredictionChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
     updateDepthFaces();
+    updateRowLabels();
     placeOverlay();
 }
 
@@ -418,31 +460,24 @@ void PredictionChart::drawDepth(QPainter* painter) const {
 }
 
 void PredictionChart::drawRowLabels(QPainter* painter) const {
-    const ChartGeometry g = geometry();
-    const bool upright = categories_->labelsAngle() != 0;
-    const QFont font = categories_->labelsFont();
-    const QFontMetrics metrics(font);
-    const double width = metrics.horizontalAdvance(QStringLiteral("00/00")) + 4;
-    const double height = metrics.height();
-    painter->setFont(font);
+    painter->setFont(categories_->labelsFont());
     painter->setPen(labelBrush_.color());
-    const double top = g.baseY() + kLabelGap;
-    // Where the columns are narrower than a line of text, every second (third...) day is labelled.
-    const double room = g.columnWidth();
-    const int every = upright && room > 0 ? std::max(1, static_cast<int>(std::ceil(height / room))) : 1;
-    for (int row = 0; row < rowCount(); row += every) {
-        const double x = g.centreX(row);
-        if (upright) {
+    for (const RowLabelLayout::Placed& placed : labelLayout_.labels) {
+        if (placed.row >= rowCount()) {
+            continue;
+        }
+        const QString& text = rows_[placed.row].label;
+        const QRectF& box = placed.box;
+        if (labelLayout_.upright) {
+            // Read from the bottom up, ending at the axis.
             painter->save();
-            painter->translate(x, top);
+            painter->translate(box.center().x(), box.top());
             painter->rotate(-90);
-            painter->drawText(QRectF(-width, -height / 2, width, height), Qt::AlignRight | Qt::AlignVCenter,
-                              rows_[row].label);
+            painter->drawText(QRectF(-box.height(), -box.width() / 2, box.height(), box.width()),
+                              Qt::AlignRight | Qt::AlignVCenter, text);
             painter->restore();
         } else {
-            const double columnWidth = std::max(width, g.columnWidth());
-            painter->drawText(QRectF(x - columnWidth / 2, top, columnWidth, height),
-                              Qt::AlignHCenter | Qt::AlignTop, rows_[row].label);
+            painter->drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
         }
     }
 }

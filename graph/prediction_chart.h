@@ -2,6 +2,7 @@
 
 #include "chart_geometry.h"
 #include "chart_type.h"
+#include "row_label_layout.h"
 
 #include <QBrush>
 #include <QChartView>
@@ -59,6 +60,9 @@ public:
     /// The row last selected by a click or by the keyboard, or -1.
     int currentRow() const { return current_; }
 
+    /// The date labels drawn under the plot at the present size: which rows carry one and where.
+    /// The rows keep their labels whether drawn or not.
+    const RowLabelLayout& rowLabelsShown() const { return labelLayout_; }
     /// The receding faces of the 3-D types at the present size (empty for 2-D types).
     const QList<DepthFace>& depthFacesShown() const { return faces_; }
     /// The series the chart draws (one).
@@ -66,8 +70,9 @@ public:
     QBarCategoryAxis* categoryAxis() const { return categories_; }
     QValueAxis* valueAxis() const { return values_; }
 
-    QLineEdit* Text18 = nullptr; ///< "Selected Date:"
-    QLineEdit* Text3 = nullptr;  ///< the selected point's date
+    /// The "Selected Date:" caption and the selected point's date, in a band above the plot.
+    QLineEdit* Text18 = nullptr;
+    QLineEdit* Text3 = nullptr;
 
 signals:
     /// A point was clicked (or chosen with the arrow keys).
@@ -95,6 +100,9 @@ private:
     void rebuildSeries();
     void fillSeries();
     void updateDepthFaces();
+    void updateRowLabels();
+    int overlayBoxHeight() const;
+    int overlayBandHeight() const;
     void applyColours();
     void placeOverlay();
     void selectRow(int row);
@@ -109,6 +117,7 @@ private:
     QValueAxis* values_ = nullptr;
     QList<Row> rows_;
     QList<DepthFace> faces_;
+    RowLabelLayout labelLayout_;
     QBrush labelBrush_;
     ChartType type_ = ChartType::Bar2D;
     QColor backdrop_{0, 128, 192};

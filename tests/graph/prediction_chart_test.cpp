@@ -171,7 +171,11 @@ TEST_F(PredictionChartTest, OverlayShowsTheDateAndHidesOnRequest) {
     EXPECT_TRUE(chart.Text3->isVisible());
     EXPECT_EQ(chart.Text18->text().toStdString(), "Selected Date:");
     EXPECT_EQ(chart.Text3->text().toStdString(), "4/3/2001");
-    EXPECT_TRUE(chart.geometry().plotArea().contains(chart.Text3->geometry().center()));
+    // Above the plot, over its left part.
+    const QRectF plot = chart.geometry().plotArea();
+    EXPECT_LE(chart.Text3->geometry().bottom(), plot.top());
+    EXPECT_GE(chart.Text3->geometry().center().x(), plot.left());
+    EXPECT_LE(chart.Text3->geometry().center().x(), plot.right());
     chart.hideSelectedCaption();
     EXPECT_FALSE(chart.Text18->isVisible());
     EXPECT_TRUE(chart.Text3->isVisible());
