@@ -107,7 +107,8 @@ QHBoxLayout* Form3::buildEntryRow() {
     Text8->setFixedWidth(Text8->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     Command4 = new QPushButton(QStringLiteral("< &Back"), this);
     Command5 = new QPushButton(QStringLiteral("&Next >"), this);
-    auto* entryLabel = new QLabel(QStringLiteral("Entry &No."), this);
+    // "&E", since Alt+N belongs to Next: a shared letter only moves the focus between the two.
+    auto* entryLabel = new QLabel(QStringLiteral("&Entry No."), this);
     entryLabel->setBuddy(Text8);
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryLabel);

@@ -6,8 +6,11 @@
 #include "journal_window_fixture.h"
 #include "notes_wrap.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -170,4 +173,32 @@ TEST_F(JournalNotesTest, EveryFieldAndButtonHasItsOwnAccessibleName) {
     // A blank entry (no pictures, an empty status line) is named as well.
     click("Command6");
     EXPECT_EQ(namingFaults(accessibleControls(form.get())).unnamed, QStringList());
+}
+
+TEST_F(JournalNotesTest, EachAltLetterBelongsToOneControlButTheTwoGivenCaptionsThatShareC) {
+    open();
+    // Two controls with one letter only pass the focus between them, so the letter does nothing.
+    QMap<QString, QStringList> owners;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        QString text;
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+        } else if (const auto* label = qobject_cast<QLabel*>(widget);
+                   label != nullptr && label->buddy() != nullptr) {
+            text = label->text();
+        }
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty()) {
+            owners[key.toString()].append(text);
+        }
+    }
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        if (it.key() == QStringLiteral("Alt+C")) {
+            EXPECT_EQ(it.value().size(), 2) << "only \"&Clear Entry\" and \"&Close\"";
+        } else {
+            EXPECT_EQ(it.value().size(), 1)
+                << it.key().toStdString() << ": " << it.value().join(QLatin1Char(',')).toStdString();
+        }
+    }
+    EXPECT_EQ(owners.value(QStringLiteral("Alt+N")), QStringList({QStringLiteral("&Next >")}));
 }
