@@ -3,48 +3,23 @@
 #include "almanac_day.h"
 #include "entry_number.h"
 #include "journal_moon.h"
+#include "notes_wrap.h"
 #include "platform_services.h"
-#include "up_down_buttons.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
+#include <QTextDocument>
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-// Long enough for anything a journal file can hold; QLineEdit would cut at 32767 characters.
-constexpr int kFieldMaxLength = 4 * 1024 * 1024;
-
-const QStringList kWindDirections{
-    QStringLiteral("North"),      QStringLiteral("North East"), QStringLiteral("East"),
-    QStringLiteral("South East"), QStringLiteral("South"),      QStringLiteral("South West"),
-    QStringLiteral("West"),       QStringLiteral("North West"), QStringLiteral("Variable"),
-};
-
-const QStringList kTideStates{
-    QStringLiteral("Rising 1/3"),  QStringLiteral("Rising 2/3"),  QStringLiteral("Rising 3/3"),
-    QStringLiteral("Slack High"),  QStringLiteral("Falling 1/3"), QStringLiteral("Falling 2/3"),
-    QStringLiteral("Falling 3/3"), QStringLiteral("Slack Low"),
-};
-
-const QStringList kCatchRatings{
-    QStringLiteral("Poor"),
-    QStringLiteral("Fair"),
-    QStringLiteral("Good"),
-    QStringLiteral("Excellent"),
-};
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -67,24 +42,6 @@ QString notesFromFile(const std::string& text) {
     notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     notes.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return notes;
-}
-
-QComboBox* listBox(const QString& name, const QStringList& items, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->lineEdit()->setMaxLength(kFieldMaxLength);
-    box->setCurrentIndex(-1);
-    return box;
-}
-
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(kFieldMaxLength);
-    return box;
 }
 
 void setListText(QComboBox* box, const QString& text) {
@@ -138,176 +95,6 @@ Form3::~Form3() {
     disconnect(qApp, &QApplication::focusChanged, this, &Form3::onFocusChanged);
 }
 
-void Form3::buildControls() {
-    Text8 = textBox(QStringLiteral("Text8"), this);
-    Text8->setText(QStringLiteral("1"));
-    Text8->setMaxLength(16);
-    Text8->setFixedWidth(Text8->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    Command4 = new QPushButton(QStringLiteral("< &Back"), this);
-    Command5 = new QPushButton(QStringLiteral("&Next >"), this);
-    auto* entryLabel = new QLabel(QStringLiteral("Entry &No."), this);
-    entryLabel->setBuddy(Text8);
-    auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(entryLabel);
-    entryRow->addWidget(Text8);
-    entryRow->addWidget(Command4);
-    entryRow->addWidget(Command5);
-    entryRow->addStretch();
-
-    Frame1 = new QGroupBox(QStringLiteral("Date"), this);
-    Text1 = textBox(QStringLiteral("Text1"), Frame1);
-    Text13 = textBox(QStringLiteral("Text13"), Frame1);
-    Text14 = textBox(QStringLiteral("Text14"), Frame1);
-    const int digitWidth = Text1->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    Text1->setFixedWidth(digitWidth * 3 + 16);
-    Text13->setFixedWidth(digitWidth * 3 + 16);
-    Text14->setFixedWidth(digitWidth * 5 + 16);
-    UpDown1 = new UpDownButtons(Frame1);
-    UpDown2 = new UpDownButtons(Frame1);
-    UpDown3 = new UpDownButtons(Frame1);
-    Label1 = new QLabel(QStringLiteral("&Day"), Frame1);
-    Label2 = new QLabel(QStringLiteral("&Month"), Frame1);
-    Label3 = new QLabel(QStringLiteral("&Year"), Frame1);
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text13);
-    Label3->setBuddy(Text14);
-    dateLayout_ = new QHBoxLayout(Frame1);
-
-    Text200 = new QPlainTextEdit(this);
-    Text200->setObjectName(QStringLiteral("Text200"));
-    Text200->setTabChangesFocus(true);
-    Text200->setMinimumHeight(Text200->fontMetrics().lineSpacing() * 4);
-    Text200->setMaximumHeight(Text200->fontMetrics().lineSpacing() * 8);
-    Text3 = textBox(QStringLiteral("Text3"), this);
-    Text4 = textBox(QStringLiteral("Text4"), this);
-    Text5 = textBox(QStringLiteral("Text5"), this);
-    Text6 = textBox(QStringLiteral("Text6"), this);
-    Text7 = textBox(QStringLiteral("Text7"), this);
-    Combo1 = listBox(QStringLiteral("Combo1"), kWindDirections, this);
-    Combo2 = listBox(QStringLiteral("Combo2"), kTideStates, this);
-    Combo3 = listBox(QStringLiteral("Combo3"), kCatchRatings, this);
-    Text9 = textBox(QStringLiteral("Text9"), this);
-    Text10 = textBox(QStringLiteral("Text10"), this);
-    Text11 = textBox(QStringLiteral("Text11"), this);
-
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Notes:"), Text200);
-    form->addRow(QStringLiteral("Temperature:"), Text3);
-    form->addRow(QStringLiteral("Trip Time:"), Text4);
-    form->addRow(QStringLiteral("Tide Type:"), Text5);
-    form->addRow(QStringLiteral("Wind Strength:"), Text6);
-    form->addRow(QStringLiteral("Quantity of Fish:"), Text7);
-    form->addRow(QStringLiteral("Wind:"), Combo1);
-    form->addRow(QStringLiteral("Tide:"), Combo2);
-    form->addRow(QStringLiteral("Catch:"), Combo3);
-    form->addRow(QStringLiteral("G.P.S mark or location:"), Text9);
-    form->addRow(QStringLiteral("G.P.S mark or location:"), Text10);
-    form->addRow(QStringLiteral("Best Time:"), Text11);
-
-    Image1 = new QLabel(this);
-    Image2 = new QLabel(this);
-    for (QLabel* picture : {Image1, Image2}) {
-        picture->setFixedSize(40, 40);
-        picture->setAlignment(Qt::AlignCenter);
-        picture->setAutoFillBackground(true);
-    }
-    Label12 = new QLabel(QStringLiteral("Age"), this);
-    Text2 = new QLabel(this);
-    Label14 = new QLabel(this);
-    Label14->setMinimumWidth(Label14->fontMetrics().horizontalAdvance(QStringLiteral("Full Moon 00:00 AM")) +
-                             4);
-    auto* ageRow = new QHBoxLayout;
-    ageRow->addWidget(Label12);
-    ageRow->addWidget(Text2);
-    ageRow->addStretch();
-    auto* moonColumn = new QVBoxLayout;
-    moonColumn->addWidget(Image1, 0, Qt::AlignHCenter);
-    moonColumn->addLayout(ageRow);
-    moonColumn->addWidget(Label14);
-    moonColumn->addSpacing(12);
-    moonColumn->addWidget(Image2, 0, Qt::AlignHCenter);
-    moonColumn->addStretch();
-
-    Command1 = new QPushButton(QStringLiteral("&Save Entry"), this);
-    Command6 = new QPushButton(QStringLiteral("&Clear Entry"), this);
-    Command3 = new QPushButton(QStringLiteral("&Help"), this);
-    Command2 = new QPushButton(QStringLiteral("&Close"), this);
-    Command3->setEnabled(help_ != nullptr);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command6);
-    buttons->addStretch();
-    buttons->addWidget(Command3);
-    buttons->addWidget(Command2);
-
-    const std::pair<QWidget*, const char*> names[] = {
-        {Command1, "Command1"}, {Command2, "Command2"}, {Command3, "Command3"}, {Command4, "Command4"},
-        {Command5, "Command5"}, {Command6, "Command6"}, {Frame1, "Frame1"},     {UpDown1, "UpDown1"},
-        {UpDown2, "UpDown2"},   {UpDown3, "UpDown3"},   {Label1, "Label1"},     {Label2, "Label2"},
-        {Label3, "Label3"},     {Image1, "Image1"},     {Image2, "Image2"},     {Label12, "Label12"},
-        {Text2, "Text2"},       {Label14, "Label14"},
-    };
-    for (const auto& [widget, name] : names) {
-        widget->setObjectName(QString::fromLatin1(name));
-    }
-
-    auto* grid = new QGridLayout(this);
-    grid->addLayout(entryRow, 0, 0);
-    grid->addWidget(Frame1, 1, 0);
-    grid->addLayout(form, 2, 0);
-    grid->addLayout(moonColumn, 0, 1, 3, 1);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form3::Command6_Click);
-    connect(Text8, &QLineEdit::returnPressed, this, &Form3::goToTypedEntry);
-    for (QLineEdit* box : {Text1, Text13, Text14}) {
-        connect(box, &QLineEdit::returnPressed, this, &Form3::dateentered);
-        connect(box, &QLineEdit::textEdited, this, [this] { dateEdited_ = true; });
-    }
-    connect(UpDown1, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
-    connect(UpDown1, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text1, -1, 1, 31); });
-    connect(UpDown2, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text13, 1, 1, 12); });
-    connect(UpDown2, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text13, -1, 1, 12); });
-    connect(UpDown3, &UpDownButtons::upClicked, this,
-            [this] { stepDateBox(Text14, 1, biteclock::kFirstYear, biteclock::kLastYear); });
-    connect(UpDown3, &UpDownButtons::downClicked, this,
-            [this] { stepDateBox(Text14, -1, biteclock::kFirstYear, biteclock::kLastYear); });
-}
-
-void Form3::placeDateBoxes() {
-    while (dateLayout_->count() > 0) {
-        delete dateLayout_->takeAt(0);
-    }
-    const auto addBox = [this](QLabel* label, QLineEdit* box, UpDownButtons* spinner) {
-        dateLayout_->addWidget(label);
-        dateLayout_->addWidget(box);
-        dateLayout_->addWidget(spinner);
-        dateLayout_->addSpacing(8);
-    };
-    if (monthFirst_) {
-        addBox(Label2, Text13, UpDown2);
-        addBox(Label1, Text1, UpDown1);
-    } else {
-        addBox(Label1, Text1, UpDown1);
-        addBox(Label2, Text13, UpDown2);
-    }
-    addBox(Label3, Text14, UpDown3);
-    dateLayout_->addStretch();
-    if (monthFirst_) {
-        setTabOrder(Text13, Text1);
-        setTabOrder(Text1, Text14);
-    } else {
-        setTabOrder(Text1, Text13);
-        setTabOrder(Text13, Text14);
-    }
-}
-
 void Form3::setMonthFirst(bool monthFirst) {
     if (monthFirst != monthFirst_) {
         monthFirst_ = monthFirst;
@@ -349,6 +136,41 @@ void Form3::Form_Load() {
     readdata();
 }
 
+QString Form3::notesText() const {
+    // toPlainText() would turn no-break spaces into plain ones; the raw text keeps every character,
+    // with U+2029 between the box's lines.
+    QString notes = Text200->document()->toRawText();
+    notes.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return notes;
+}
+
+void Form3::setNotes(const QString& notes) {
+    // The wrapping must suit the text before the box lays it out, which it does at once.
+    const QTextOption::WrapMode wrap = notesWrapMode(notes);
+    if (Text200->wordWrapMode() != wrap) {
+        Text200->setWordWrapMode(wrap);
+    }
+    Text200->setPlainText(notes);
+}
+
+void Form3::fitNotesWrap() {
+    // Typed or pasted text is laid out after this check, so a pasted unbroken run is safe too.
+    const QTextOption::WrapMode wrap = notesWrapMode(notesText());
+    if (Text200->wordWrapMode() != wrap) {
+        Text200->setWordWrapMode(wrap);
+    }
+}
+
+QString Form3::statusText() const {
+    return statusLine_->text();
+}
+
+void Form3::showStatus(const QString& text) {
+    statusLine_->setText(text);
+    statusLine_->setAccessibleName(text.isEmpty() ? QStringLiteral("Status")
+                                                  : QStringLiteral("Status: ") + text);
+}
+
 void Form3::notify(const JournalNotice& notice) {
     messages_.show(notice.title, notice.text, messageIcon(notice.icon));
 }
@@ -358,7 +180,7 @@ biteclock::JournalEntry Form3::fields() const {
     entry.day = toUtf8(Text1->text());
     entry.month = toUtf8(Text13->text());
     entry.year = toUtf8(Text14->text());
-    entry.notes = notesForFile(Text200->toPlainText());
+    entry.notes = notesForFile(notesText());
     entry.temperature = toUtf8(Text3->text());
     entry.tripTime = toUtf8(Text4->text());
     entry.tideType = toUtf8(Text5->text());
@@ -377,7 +199,7 @@ void Form3::showFields(const biteclock::JournalEntry& entry) {
     Text1->setText(fromUtf8(entry.day));
     Text13->setText(fromUtf8(entry.month));
     Text14->setText(fromUtf8(entry.year));
-    Text200->setPlainText(notesFromFile(entry.notes));
+    setNotes(notesFromFile(entry.notes));
     Text3->setText(fromUtf8(entry.temperature));
     Text4->setText(fromUtf8(entry.tripTime));
     Text5->setText(fromUtf8(entry.tideType));
@@ -399,6 +221,7 @@ void Form3::presetMonthAndYear() {
 }
 
 void Form3::readdata() {
+    showStatus(QString());
     const JournalStore::ReadResult read = store_.read(currentEntry_);
     const QString path = store_.filePath(currentEntry_);
     switch (read.status) {
@@ -460,6 +283,7 @@ void Form3::readdata() {
 }
 
 bool Form3::saveent() {
+    showStatus(QString());
     const std::optional<int> number = checkedEntryNumber();
     if (!number) {
         return false;
@@ -490,6 +314,8 @@ bool Form3::saveent() {
     currentEntry_ = *number;
     Text8->setText(QString::number(*number));
     newBlankEntry_ = false;
+    showStatus(
+        QStringLiteral("Saved entry %1 in %2").arg(*number).arg(QDir::toNativeSeparators(store_.folder())));
     return true;
 }
 
@@ -497,7 +323,8 @@ void Form3::new_entry() {
     for (QLineEdit* box : {Text1, Text13, Text14, Text3, Text4, Text5, Text6, Text7, Text9, Text10, Text11}) {
         box->clear();
     }
-    Text200->clear();
+    setNotes(QString());
+    showStatus(QString());
     for (QComboBox* box : {Combo1, Combo2, Combo3}) {
         box->setCurrentIndex(-1);
         box->clearEditText();
@@ -517,6 +344,8 @@ void Form3::hidePictures() {
     Text2->clear();
     Label14->hide();
     Label14->clear();
+    ratingText_.clear();
+    showMoonNames();
 }
 
 void Form3::Moonfish() {
@@ -531,7 +360,6 @@ void Form3::Moonfish() {
         return;
     }
     Image1->setPixmap(pictures_ ? pictures_(moon->moonPictureId) : QPixmap());
-    Image1->setAccessibleName(QStringLiteral("Moon phase"));
     Image1->show();
     Label12->show();
     Text2->setText(QString::number(moon->moonAge));
@@ -539,8 +367,9 @@ void Form3::Moonfish() {
     Label14->setText(fromUtf8(moon->caption.text));
     Label14->setVisible(moon->caption.visible);
     Image2->setPixmap(pictures_ ? pictures_(moon->ratingIconId) : QPixmap());
-    Image2->setAccessibleName(fromUtf8(moon->ratingText));
+    ratingText_ = fromUtf8(moon->ratingText);
     Image2->show();
+    showMoonNames();
 }
 
 bool Form3::dateentered() {
@@ -676,36 +505,4 @@ void Form3::tooltipsshow() {
 
 void Form3::tooltipss() {
     setTips(false);
-}
-
-void Form3::setTips(bool shown) {
-    const std::pair<QWidget*, const char*> tips[] = {
-        {Command1, "Saves current entry data."},
-        {Command4, "Back to last entry."},
-        {Command5, "Advances to next entry."},
-        {Command6, "Clears current entry data. To clear permanently, click Save entry after Clear entry."},
-        {Image1, "Moon phase for date specified."},
-        {Image2, "Fish prediction for date specified."},
-        {Frame1,
-         "Date of fishing trip. Format: dd/mm/yyyy or mm/dd/yyyy depending on the Date representation "
-         "selected in Settings menu."},
-        {Text1, "Enter Day"},
-        {Text13, "Enter Month"},
-        {Text14, "Enter Year"},
-        {Text200, "Additional information regarding the fishing trip."},
-        {Text3, "Water or air temperature."},
-        {Text4, "Length of fishing trip."},
-        {Text5, "Spring or Neap."},
-        {Text6, "Wind strength in users scale."},
-        {Text7, "Quantity of fish."},
-        {Text9, "Gps latitude or name of location."},
-        {Text10, "Gps longitude or name of location"},
-        {Text11, "Best bite rate eg. 10:00am - 11:15am"},
-        {Combo1, "Wind direction."},
-        {Combo2, "Tidal condition during best bite rate."},
-        {Combo3, "Personal rating of catch."},
-    };
-    for (const auto& [widget, text] : tips) {
-        widget->setToolTip(shown ? QString::fromLatin1(text) : QString());
-    }
 }

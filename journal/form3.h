@@ -14,12 +14,14 @@ class Clock;
 class HelpService;
 class MessageService;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 class UpDownButtons;
 
 namespace biteclock {
@@ -63,6 +65,9 @@ public:
     biteclock::JournalEntry fields() const;
     /// The trip date the pictures show, when they show one.
     std::optional<biteclock::DateSerial> tripDate() const { return tripDate_; }
+    /// What the last action did, as the status line below the buttons says it; empty when there is
+    /// nothing to say. Failures are told in message boxes instead.
+    QString statusText() const;
 
     // The window's routines.
     /// Shows the entry of the current entry number (the blank next entry when it has no file).
@@ -93,6 +98,19 @@ protected:
 private:
     void Form_Load();
     void buildControls();
+    QHBoxLayout* buildEntryRow();
+    void buildDateFrame();
+    QFormLayout* buildRecordForm();
+    QVBoxLayout* buildMoonColumn();
+    QHBoxLayout* buildButtons();
+    void nameControls();
+    void showMoonNames();
+    void connectControls();
+    void showStatus(const QString& text);
+    /// The notes exactly as the box holds them, with "\n" between its lines.
+    QString notesText() const;
+    void setNotes(const QString& notes);
+    void fitNotesWrap();
     void placeDateBoxes();
     void presetMonthAndYear();
     void showFields(const biteclock::JournalEntry& entry);
@@ -120,6 +138,7 @@ private:
     bool newBlankEntry_ = false;
     std::optional<biteclock::DateSerial> tripDate_;
     bool dateEdited_ = false;
+    QString ratingText_; ///< the prediction the picture shows, for its accessible name
 
     QLineEdit* Text8 = nullptr;  // entry number
     QLineEdit* Text1 = nullptr;  // day
@@ -156,4 +175,5 @@ private:
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     QPushButton* Command6 = nullptr;
+    QLabel* statusLine_ = nullptr;
 };

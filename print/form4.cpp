@@ -69,6 +69,7 @@ void Form4::buildControls() {
 
     auto* monthFrame = new QGroupBox(QStringLiteral("Month"), this);
     Combo1 = new QComboBox(monthFrame);
+    Combo1->setAccessibleName(QStringLiteral("Month"));
     for (int m = 1; m <= 12; ++m) {
         Combo1->addItem(monthText(m));
     }
@@ -97,6 +98,7 @@ void Form4::buildControls() {
 
     auto* paperFrame = new QGroupBox(QStringLiteral("Paper Size"), this);
     Combo2 = new QComboBox(paperFrame);
+    Combo2->setAccessibleName(QStringLiteral("Paper Size"));
     Combo2->setEditable(true);
     Combo2->addItem(kLetterPaperText);
     Combo2->addItem(kA4PaperText);
@@ -122,10 +124,17 @@ void Form4::buildControls() {
     buttons->addStretch(1);
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
+    statusLine = new QLabel(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusLine->setWordWrap(true);
+    showStatus(QString());
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(middle);
     layout->addLayout(buttons);
+    layout->addWidget(statusLine);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
@@ -209,7 +218,14 @@ Form4::ZoneTexts Form4::currentZoneTexts() const {
     return zone;
 }
 
+void Form4::showStatus(const QString& text) {
+    statusLine->setText(text);
+    statusLine->setAccessibleName(text.isEmpty() ? QStringLiteral("Status")
+                                                 : QStringLiteral("Status: ") + text);
+}
+
 void Form4::send(Destination destination) {
+    showStatus(QString());
     auto r = request();
     if (!r) {
         return;
@@ -240,7 +256,12 @@ void Form4::send(Destination destination) {
     }
     switch (result.outcome) {
     case PrintResult::Outcome::Done:
-        close();
+        // A saved file leaves the window open for the next month; a printed page ends it.
+        if (destination == Destination::Pdf) {
+            showStatus(QStringLiteral("Saved %1 as a PDF file.").arg(job.documentName));
+        } else {
+            close();
+        }
         break;
     case PrintResult::Outcome::Cancelled:
         break;

@@ -70,6 +70,8 @@ public:
     QPushButton* previewButton = nullptr;
     QPushButton* pdfButton = nullptr;
     QLabel* Label1 = nullptr;
+    /// What the last action did ("Saved ..."); failures are told in message boxes instead.
+    QLabel* statusLine = nullptr;
 
     void Command1_Click();
     void Command2_Click();
@@ -81,6 +83,7 @@ private:
     enum class Destination { Printer, Preview, Pdf };
 
     void buildControls();
+    void showStatus(const QString& text);
     void Form_Load();
     void send(Destination destination);
     ZoneTexts currentZoneTexts() const;

@@ -18,6 +18,16 @@ namespace {
 
 constexpr int kPictureSize = 32;
 
+// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
+const QString kCountName = QStringLiteral("Fishing time in");
+const QString kUnitName = QStringLiteral("Day or days");
+const QString kDateName = QStringLiteral("Date prediction applies to");
+const QString kGradeName = QStringLiteral("Fishing prediction");
+
+QString valueName(const QString& what, const QString& value) {
+    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
+}
+
 QLabel* pictureBox(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
@@ -46,14 +56,20 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     setWindowTitle(QStringLiteral(" Biteclock Alarm"));
 
     title_ = new QLabel(QStringLiteral("Biteclock Alarm"), this);
+    title_->setObjectName(QStringLiteral("title"));
     title_->setAlignment(Qt::AlignCenter);
     title_->setFont(scaled(font(), 2.0, true));
 
     heading_ = new QLabel(QStringLiteral("It's Fishing time in:"), this);
+    heading_->setObjectName(QStringLiteral("heading"));
     heading_->setFont(scaled(font(), 1.3, true));
     count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("count"));
+    count_->setAccessibleName(kCountName);
     count_->setFont(scaled(font(), 1.6, true));
     unit_ = new QLabel(this);
+    unit_->setObjectName(QStringLiteral("unit"));
+    unit_->setAccessibleName(kUnitName);
     unit_->setFont(scaled(font(), 1.6, true));
     unitColour_ = unit_->palette().color(QPalette::WindowText);
     auto* countRow = new QHBoxLayout;
@@ -65,12 +81,18 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
 
     auto* dateBox = new QGroupBox(QStringLiteral("Date prediction applies to."), this);
     date_ = new QLabel(dateBox);
+    date_->setObjectName(QStringLiteral("date"));
+    date_->setAccessibleName(kDateName);
     date_->setFont(scaled(font(), 1.2, true));
     (new QVBoxLayout(dateBox))->addWidget(date_);
 
     auto* predictionBox = new QGroupBox(QStringLiteral("Current date fishing prediction"), this);
     fishPicture_ = pictureBox(predictionBox);
+    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
+    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
     grade_ = new QLabel(predictionBox);
+    grade_->setObjectName(QStringLiteral("grade"));
+    grade_->setAccessibleName(kGradeName);
     grade_->setAlignment(Qt::AlignCenter);
     grade_->setAutoFillBackground(true);
     grade_->setFrameShape(QFrame::StyledPanel);
@@ -81,6 +103,8 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
 
     auto* moonBox = new QGroupBox(QStringLiteral("Current Moon phase"), this);
     moonPicture_ = pictureBox(moonBox);
+    moonPicture_->setObjectName(QStringLiteral("moonPicture"));
+    moonPicture_->setAccessibleName(QStringLiteral("Current Moon phase picture"));
     (new QHBoxLayout(moonBox))->addWidget(moonPicture_, 0, Qt::AlignCenter);
 
     auto* pictures = new QHBoxLayout;
@@ -127,10 +151,17 @@ void TrayAlarmWindow::showView(const AlarmView& view) {
     setWindowIcon(trayIcon(view.fishPictureId));
     heading_->setText(view.heading);
     count_->setText(view.count);
+    // The count and its word read as one: "3 Days", or "To" "day" run together for today (the only
+    // day whose word is red).
+    count_->setAccessibleName(
+        valueName(kCountName, view.count + (view.unitRed ? QString() : QStringLiteral(" ")) + view.unit));
     unit_->setText(view.unit);
+    unit_->setAccessibleName(valueName(kUnitName, view.unit));
     setTextColour(unit_, view.unitRed ? kRed : unitColour_);
     date_->setText(view.dateText);
+    date_->setAccessibleName(valueName(kDateName, view.dateText));
     grade_->setText(view.gradeText);
+    grade_->setAccessibleName(valueName(kGradeName, view.gradeText));
     QPalette palette = grade_->palette();
     palette.setColor(QPalette::Window, view.gradeColour);
     palette.setColor(QPalette::WindowText,

@@ -2,6 +2,7 @@
 
 #include "alarm_grade.h"
 #include "alarm_view.h"
+#include "help_window.h"
 #include "main_program_path.h"
 #include "platform_services.h"
 #include "tray_alarm_window.h"
@@ -60,7 +61,7 @@ void TrayCompanion::connectWindows() {
     connect(alarmWindow_.get(), &TrayAlarmWindow::closed, this, &TrayCompanion::alarmOk);
     connect(alarmWindow_.get(), &TrayAlarmWindow::runClicked, this, &TrayCompanion::runBiteclock);
     connect(alarmWindow_.get(), &TrayAlarmWindow::helpClicked, this,
-            [this] { services_.help.showContents(); });
+            [this] { services_.help.showTopic(help_topic::kTray); });
 }
 
 TrayCompanion::StartResult TrayCompanion::start() {

@@ -19,6 +19,14 @@ namespace {
 
 constexpr int kPictureSize = 32;
 
+// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
+const QString kPhaseCaptionName = QStringLiteral("New or full moon");
+const QString kGradeName = QStringLiteral("Fishing prediction");
+
+QString valueName(const QString& what, const QString& value) {
+    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
+}
+
 QLabel* pictureBox(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
@@ -33,9 +41,12 @@ QColor textColourOn(const QColor& background) {
 
 } // namespace
 
-QLineEdit* TrayDataWindow::field(const QString& name) {
+QLineEdit* TrayDataWindow::field(const QString& name, const QString& accessibleName) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
+    // The captions beside the fields repeat ("Rise:" for the Moon and the Sun), so each field says
+    // in full what it shows.
+    edit->setAccessibleName(accessibleName);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
     edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("No moonrise")) + 16);
@@ -51,13 +62,15 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     setWindowTitle(kInitialCaption);
 
     auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
-    moonrise_ = field(QStringLiteral("Text2"));
-    moonset_ = field(QStringLiteral("Text3"));
-    moonAge_ = field(QStringLiteral("moonAge"));
+    moonrise_ = field(QStringLiteral("Text2"), QStringLiteral("Moonrise"));
+    moonset_ = field(QStringLiteral("Text3"), QStringLiteral("Moonset"));
+    moonAge_ = field(QStringLiteral("moonAge"), QStringLiteral("Moon age in days"));
     moonPicture_ = pictureBox(moonBox);
     moonPicture_->setObjectName(QStringLiteral("moonPicture"));
+    moonPicture_->setAccessibleName(QStringLiteral("Moon phase picture"));
     phaseCaption_ = new QLabel(moonBox);
     phaseCaption_->setObjectName(QStringLiteral("Label14"));
+    phaseCaption_->setAccessibleName(kPhaseCaptionName);
     phaseCaption_->hide();
     auto* moonGrid = new QGridLayout(moonBox);
     moonGrid->addWidget(new QLabel(QStringLiteral("Rise:"), moonBox), 0, 0);
@@ -72,9 +85,9 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     addTip(moonBox, QStringLiteral("Todays Moon rise, set, phase and age."));
 
     auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
-    sunrise_ = field(QStringLiteral("sunrise"));
-    sunset_ = field(QStringLiteral("sunset"));
-    dayLength_ = field(QStringLiteral("dayLength"));
+    sunrise_ = field(QStringLiteral("sunrise"), QStringLiteral("Sunrise"));
+    sunset_ = field(QStringLiteral("sunset"), QStringLiteral("Sunset"));
+    dayLength_ = field(QStringLiteral("dayLength"), QStringLiteral("Length of day in hours and minutes"));
     auto* sunGrid = new QGridLayout(sunBox);
     sunGrid->addWidget(new QLabel(QStringLiteral("Rise:"), sunBox), 0, 0);
     sunGrid->addWidget(sunrise_, 0, 1);
@@ -88,8 +101,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     auto* predictionBox = new QGroupBox(QStringLiteral("Fishing Prediction"), this);
     fishPicture_ = pictureBox(predictionBox);
     fishPicture_->setObjectName(QStringLiteral("fishPicture"));
+    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
     grade_ = new QLabel(predictionBox);
     grade_->setObjectName(QStringLiteral("grade"));
+    grade_->setAccessibleName(kGradeName);
     grade_->setAlignment(Qt::AlignCenter);
     grade_->setAutoFillBackground(true);
     grade_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Excellent")) + 24);
@@ -100,21 +115,23 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     addTip(predictionBox, QStringLiteral("Todays current fishing prediction"));
 
     auto* timesBox = new QGroupBox(QStringLiteral("Fishing Times"), this);
-    upperMajor_ = field(QStringLiteral("Text4"));
-    riseMinor_ = field(QStringLiteral("Text8"));
-    lowerMajor_ = field(QStringLiteral("Text5"));
-    setMinor_ = field(QStringLiteral("Text7"));
+    upperMajor_ = field(QStringLiteral("Text4"), QStringLiteral("Major fishing time, Moon above"));
+    riseMinor_ = field(QStringLiteral("Text8"), QStringLiteral("Minor fishing time, Moon below"));
+    lowerMajor_ = field(QStringLiteral("Text5"), QStringLiteral("Major fishing time, Moon below"));
+    setMinor_ = field(QStringLiteral("Text7"), QStringLiteral("Minor fishing time, Moon above"));
     auto* timesGrid = new QGridLayout(timesBox);
     auto* majorHeading = new QLabel(QStringLiteral("Major"), timesBox);
     auto* minorHeading = new QLabel(QStringLiteral("Minor"), timesBox);
     timesGrid->addWidget(majorHeading, 0, 1, Qt::AlignCenter);
     timesGrid->addWidget(minorHeading, 0, 2, Qt::AlignCenter);
+    // The main window's pairing: the set minor stands with the Moon above, the rise minor with the
+    // Moon below.
     timesGrid->addWidget(new QLabel(QStringLiteral("Moon Above"), timesBox), 1, 0);
     timesGrid->addWidget(upperMajor_, 1, 1);
-    timesGrid->addWidget(riseMinor_, 1, 2);
+    timesGrid->addWidget(setMinor_, 1, 2);
     timesGrid->addWidget(new QLabel(QStringLiteral("Moon Below"), timesBox), 2, 0);
     timesGrid->addWidget(lowerMajor_, 2, 1);
-    timesGrid->addWidget(setMinor_, 2, 2);
+    timesGrid->addWidget(riseMinor_, 2, 2);
     for (QWidget* w : {static_cast<QWidget*>(majorHeading), static_cast<QWidget*>(upperMajor_),
                        static_cast<QWidget*>(lowerMajor_)}) {
         addTip(w, QStringLiteral("Major fishing times"));
@@ -173,12 +190,14 @@ void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) 
     moonAge_->setText(QString::number(today.moonAge));
     moonPicture_->setPixmap(trayPixmap(today.moonPictureId, kPictureSize));
     phaseCaption_->setText(fromAlmanac(today.fields.Label14.text));
+    phaseCaption_->setAccessibleName(valueName(kPhaseCaptionName, phaseCaption_->text()));
     phaseCaption_->setVisible(today.fields.Label14.visible);
     sunrise_->setText(fromAlmanac(today.fields.sunrise));
     sunset_->setText(fromAlmanac(today.fields.sunset));
     dayLength_->setText(fromAlmanac(today.fields.dayLength));
     fishPicture_->setPixmap(trayPixmap(today.ratingIconId, kPictureSize));
     grade_->setText(fromAlmanac(today.ratingText));
+    grade_->setAccessibleName(valueName(kGradeName, grade_->text()));
     const QColor colour = colourFromNumberText(today.ratingColour);
     QPalette palette = grade_->palette();
     palette.setColor(QPalette::Window, colour);

@@ -56,7 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLineEdit* field(const QString& name);
+    QLineEdit* field(const QString& name, const QString& accessibleName);
     void addTip(QWidget* widget, const QString& tip);
 
     QLineEdit* moonrise_ = nullptr;

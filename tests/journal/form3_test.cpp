@@ -1,122 +1,24 @@
-#include "almanac_day.h"
-#include "daily_refresh.h"
+// The journal window: opening, stepping, saving, the trip's Moon, and damaged or unwritable files.
 #include "file_size_limit.h"
-#include "form3.h"
-#include "journal_file.h"
+#include "journal_window_fixture.h"
 #include "moon_phase.h"
-#include "recording_services.h"
 #include "up_down_buttons.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 using biteclock::JournalEntry;
 using Icon = MessageService::Icon;
-
-namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "journal_window_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing the application down at exit races Qt's own clean-up.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray entryFile(const char* day, const char* month, const char* year, const char* notes = "") {
-    JournalEntry entry;
-    entry.day = day;
-    entry.month = month;
-    entry.year = year;
-    entry.notes = notes;
-    return QByteArray::fromStdString(biteclock::writeJournalFile(entry));
-}
-
-class JournalWindowTest : public ::testing::Test {
-protected:
-    JournalWindowTest() {
-        application();
-        almanac.observer = biteclock::observerFromDegrees(51.5, -0.1, 0);
-        biteclock::refreshDay(almanac, shownDate, 15, false);
-    }
-
-    void open(bool monthFirst = false, bool tips = true) {
-        form = std::make_unique<Form3>(almanac, messages, &help, folder, clock, monthFirst, tips,
-                                       [this](int id) {
-                                           requestedPictures.append(id);
-                                           QPixmap pixmap(32, 32);
-                                           pixmap.fill(Qt::white);
-                                           return pixmap;
-                                       });
-        form->show();
-    }
-
-    template <typename T = QLineEdit> T* control(const char* name) const {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    void type(const char* name, const char* text) { control(name)->setText(QString::fromUtf8(text)); }
-    QString text(const char* name) const { return control(name)->text(); }
-    void click(const char* name) { control<QPushButton>(name)->click(); }
-    bool shown(const char* name) const { return control<QWidget>(name)->isVisibleTo(form.get()); }
-
-    void typeTrip(const char* day, const char* month, const char* year, const char* notes) {
-        type("Text1", day);
-        type("Text13", month);
-        type("Text14", year);
-        control<QPlainTextEdit>("Text200")->setPlainText(QString::fromUtf8(notes));
-    }
-
-    QStringList titles() const {
-        QStringList list;
-        for (const auto& m : messages.messages) {
-            list.append(m.title);
-        }
-        return list;
-    }
-
-    QString filePath(int number) const { return folder + QStringLiteral("/jour%1.dat").arg(number); }
-
-    QTemporaryDir temp;
-    QString folder = temp.path() + QStringLiteral("/journal");
-    biteclock::DateSerial shownDate = biteclock::dateSerial(2024, 7, 15);
-    biteclock::AlmanacDay almanac;
-    RecordingMessageService messages;
-    RecordingHelpService help;
-    FixedClock clock{QDate(2026, 5, 10)};
-    QList<int> requestedPictures;
-    std::unique_ptr<Form3> form;
-};
-
-} // namespace
+using journal_window_test::contents;
+using journal_window_test::entryFile;
+using journal_window_test::JournalWindowTest;
+using journal_window_test::writeBytes;
 
 // --- Opening ---
 
@@ -405,7 +307,8 @@ TEST_F(JournalWindowTest, MoonOfTheTripIsTheAlmanacsAndTheMainDateComesBack) {
     fresh.observer = almanac.observer;
     biteclock::refreshDay(fresh, biteclock::dateSerial(2024, 1, 10), 15, false);
     EXPECT_EQ(control<QLabel>("Text2")->text(), QString::number(fresh.MoonAge));
-    EXPECT_EQ(control<QLabel>("Image2")->accessibleName(), QString::fromStdString(fresh.RatingText));
+    EXPECT_EQ(control<QLabel>("Image2")->accessibleName(),
+              QStringLiteral("Fishing prediction: ") + QString::fromStdString(fresh.RatingText));
     ASSERT_EQ(requestedPictures.size(), 2);
     EXPECT_EQ(requestedPictures[0], fresh.MoonPictureId);
     EXPECT_EQ(requestedPictures[1], biteclock::ratingGrade(fresh.DayRating)->fishIconId);

@@ -1,4 +1,5 @@
 // The print window: what it loads, what it refuses, what it stores and where the page goes.
+#include "accessible_names.h"
 #include "form4.h"
 #include "print_settings.h"
 #include "recording_print_service.h"
@@ -7,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -161,6 +163,46 @@ TEST_F(Form4Test, APageThatCannotBeFinishedIsReported) {
     EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Critical);
     EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("disk full")));
     EXPECT_EQ(form->isVisible(), true);
+    EXPECT_EQ(form->statusLine->text(), QString()) << "a failure is told in its message box only";
+}
+
+TEST_F(Form4Test, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth) {
+    const auto form = open();
+    form->show();
+    EXPECT_EQ(form->statusLine->text(), QString());
+    form->pdfButton->click();
+    ASSERT_EQ(printers.pages.size(), 1);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar March 2000 as a PDF file."));
+    EXPECT_EQ(form->statusLine->accessibleName(), QStringLiteral("Status: ") + form->statusLine->text());
+    EXPECT_EQ(form->isVisible(), true);
+
+    // The next request starts afresh: a cancelled one leaves no old note behind.
+    form->Combo1->setCurrentIndex(3);
+    printers.userCancels = true;
+    form->pdfButton->click();
+    EXPECT_EQ(form->statusLine->text(), QString());
+    printers.userCancels = false;
+    form->pdfButton->click();
+    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar April 2000 as a PDF file."));
+
+    form->Command1->click();
+    EXPECT_EQ(form->isVisible(), false) << "printing still ends the window";
+}
+
+TEST_F(Form4Test, EveryFieldAndButtonHasItsOwnAccessibleName) {
+    const auto form = open();
+    form->show();
+    form->pdfButton->click();
+    const QList<AccessibleControl> controls = accessibleControls(form.get());
+    // Five boxes, the month, the year and its two arrows, the paper, four buttons and the status line.
+    EXPECT_EQ(controls.size(), 15);
+    const NamingFaults faults = namingFaults(controls);
+    EXPECT_EQ(faults.unnamed, QStringList());
+    EXPECT_EQ(faults.repeated, QStringList());
+    EXPECT_EQ(accessibleNameOf(form->Combo1), QStringLiteral("Month"));
+    EXPECT_EQ(accessibleNameOf(form->Combo2), QStringLiteral("Paper Size"));
+    EXPECT_EQ(accessibleNameOf(form->yearUp), QStringLiteral("Next year"));
 }
 
 TEST_F(Form4Test, CancelClosesWithoutStoringAnything) {
