@@ -141,10 +141,10 @@ QStringList accessibleNamesIn(const QWidget& root) {
     return names;
 }
 
-TEST_F(MainWindowLayoutTest, EveryControlOfTheDateAndThePanelHasANameOfItsOwn) {
+TEST_F(MainWindowLayoutTest, EveryControlOfTheWindowHasANameOfItsOwn) {
     storeHome();
     MainWindow& w = open();
-    for (const QWidget* part : std::initializer_list<const QWidget*>{w.dateEntry(), w.settingsPanel()}) {
+    for (const QWidget* part : std::initializer_list<const QWidget*>{&w, w.dateEntry(), w.settingsPanel()}) {
         const QStringList names = accessibleNamesIn(*part);
         ASSERT_FALSE(names.isEmpty());
         for (const QString& name : names) {
