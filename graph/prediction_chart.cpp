@@ -88,6 +88,8 @@ PredictionChart::PredictionChart(QWidget* parent)
     chart_->addAxis(values_, Qt::AlignLeft);
 
     Text18->setText(QStringLiteral("Selected Date:"));
+    Text18->setAccessibleName(tr("Selected date caption"));
+    Text3->setAccessibleName(tr("Selected date"));
     connect(chart_, &QChart::plotAreaChanged, this, [this] {
         updateDepthFaces();
         updateRowLabels();

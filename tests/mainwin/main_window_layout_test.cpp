@@ -130,13 +130,20 @@ QStringList accessibleNamesIn(const QWidget& root) {
             qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr ||
             qobject_cast<QAbstractButton*>(w) != nullptr || qobject_cast<Spinner*>(w) != nullptr;
         // An editable list's own text field is spoken as the list, a spinner's arrows as parts of
-        // the named spinner.
-        if (!control || qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
+        // the named spinner; Qt names its own helpers (the menu bar's overflow button).
+        if (!control || w->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
             qobject_cast<Spinner*>(w->parentWidget()) != nullptr) {
             continue;
         }
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        names.append(a != nullptr ? a->text(QAccessible::Name).trimmed() : QString());
+        const QString name = a != nullptr ? a->text(QAccessible::Name).trimmed() : QString();
+        names.append(name);
+        if (name.isEmpty()) {
+            ADD_FAILURE() << "unnamed " << w->metaObject()->className() << " "
+                          << w->objectName().toStdString() << " in "
+                          << w->parentWidget()->metaObject()->className();
+        }
     }
     return names;
 }
