@@ -2,6 +2,7 @@
 
 #include "number_print.h"
 #include "number_text.h"
+#include "program_paths.h"
 #include "spinner.h"
 #include "tray_autostart.h"
 
@@ -9,8 +10,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -69,14 +68,8 @@ QStringList trayChoiceTexts(const SettingsStore& store) {
 } // namespace
 
 QString trayExecutableFrom(const QString& programFolder) {
-    const QDir folder(programFolder);
-    for (const QString& candidate :
-         {folder.filePath(QStringLiteral("../tray/Bitetray")), folder.filePath(QStringLiteral("Bitetray"))}) {
-        if (QFileInfo::exists(candidate)) {
-            return QDir::cleanPath(candidate);
-        }
-    }
-    return QStringLiteral("Bitetray");
+    const QString found = siblingProgramPath(Program::Bitetray, programFolder);
+    return found.isEmpty() ? programFileName(Program::Bitetray) : found;
 }
 
 SettingsPanel::SettingsPanel(Services services, QWidget* parent)

@@ -1,5 +1,7 @@
 #include "main_program_path.h"
 
+#include "program_paths.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,9 +28,9 @@ QString mainProgramPath(const QString& fishPath, const QString& ownFolder) {
     if (isProgram(first)) {
         return first;
     }
-    const QString beside = QDir(ownFolder).filePath(kMainProgramName);
-    if (isProgram(beside)) {
-        return QDir::cleanPath(beside);
+    const QString beside = siblingProgramPath(Program::Biteclock, ownFolder);
+    if (!beside.isEmpty()) {
+        return beside;
     }
     const QString onPath = QStandardPaths::findExecutable(kMainProgramName);
     if (!onPath.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "observer.h"
+#include "program_paths.h"
 
 #include <QString>
 
@@ -11,9 +12,9 @@ class SettingsStore;
 /// the companion writes back.
 class TraySettings {
 public:
-    /// The main program's folder when nothing was stored: the folder of the original installation,
-    /// which never exists here, so the companion then looks beside itself.
-    static inline const QString kDefaultFishPath = QStringLiteral("c:\\program files\\Biteclock");
+    /// The main program's folder when nothing was stored: where the programs are installed (a copy
+    /// that was never installed there finds the main program beside itself or in its build tree).
+    static inline const QString kDefaultFishPath = installedProgramFolder();
 
     explicit TraySettings(SettingsStore& store)
         : store_(store) {}

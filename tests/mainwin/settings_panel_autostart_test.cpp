@@ -110,12 +110,14 @@ TEST(TrayExecutable, BuildTreeThenProgramFolderThenTheSearchPath) {
     QFile beside(program + QStringLiteral("/Bitetray"));
     ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
     beside.close();
+    ASSERT_TRUE(beside.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     EXPECT_EQ(trayExecutableFrom(program), program + QStringLiteral("/Bitetray"));
 
     ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("apps/tray"))));
     QFile built(root.filePath(QStringLiteral("apps/tray/Bitetray")));
     ASSERT_TRUE(built.open(QIODevice::WriteOnly));
     built.close();
+    ASSERT_TRUE(built.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     EXPECT_EQ(trayExecutableFrom(program), root.filePath(QStringLiteral("apps/tray/Bitetray")));
 }
 

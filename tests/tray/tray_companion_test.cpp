@@ -320,6 +320,8 @@ TEST_F(CompanionTest, TheTitleFlashesBetweenBlueAndRed) {
 
 TEST_F(CompanionTest, RunAndHelpInTheAlarmWindow) {
     storeAlarm(QStringLiteral("All Days"), QStringLiteral("1"));
+    // Stored, so that the default (the installed folder) does not depend on this machine.
+    set(QStringLiteral("fishpath"), env.path(QStringLiteral("bin")));
     TrayCompanion& c = start();
     c.alarmWindow().runButton()->click();
     c.alarmWindow().helpButton()->click();

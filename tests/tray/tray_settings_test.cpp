@@ -30,7 +30,7 @@ TEST_F(TraySettingsTest, AnEmptyStoreGivesTheCompanionsOwnDefaults) {
     EXPECT_EQ(settings.displayForm(), true);
     EXPECT_EQ(settings.dayType(), QStringLiteral("0"));
     EXPECT_EQ(settings.daysInAdvance(), 0);
-    EXPECT_EQ(settings.fishPath(), QStringLiteral("c:\\program files\\Biteclock"));
+    EXPECT_EQ(settings.fishPath(), installedProgramFolder());
     EXPECT_EQ(settings.noTrayNoticeGiven(), false);
 
     const biteclock::ObserverLocation place = settings.location();
