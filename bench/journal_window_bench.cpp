@@ -6,6 +6,7 @@
 #include "form3.h"
 #include "journal_file.h"
 #include "recording_services.h"
+#include "sandbox_home.h"
 
 #include <QApplication>
 #include <QDir>
@@ -121,13 +122,7 @@ BENCHMARK(BM_OpenLongEntry)
     ->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const SandboxHome home;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -3,6 +3,7 @@
 #include "date_entry.h"
 #include "main_window.h"
 #include "recording_services.h"
+#include "sandbox_home.h"
 #include "shared_settings.h"
 #include "spinner.h"
 
@@ -105,13 +106,7 @@ BENCHMARK(BM_DayStep)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const SandboxHome home;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
