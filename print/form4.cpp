@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -258,7 +259,10 @@ void Form4::send(Destination destination) {
     case PrintResult::Outcome::Done:
         // A saved file leaves the window open for the next month; a printed page ends it.
         if (destination == Destination::Pdf) {
-            showStatus(QStringLiteral("Saved %1 as a PDF file.").arg(job.documentName));
+            showStatus(result.file.isEmpty()
+                           ? QStringLiteral("Saved %1 as a PDF file.").arg(job.documentName)
+                           : QStringLiteral("Saved %1 as %2")
+                                 .arg(job.documentName, QDir::toNativeSeparators(result.file)));
         } else {
             close();
         }

@@ -28,6 +28,7 @@ struct PrintResult {
     enum class Outcome { Done, Cancelled, Failed };
     Outcome outcome = Outcome::Done;
     QString error; ///< why it failed, for the user
+    QString file;  ///< the file written, when the page went to one
 };
 
 /// Where printed pages go: it asks the user what it needs (printer, file), makes a page writer

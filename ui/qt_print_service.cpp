@@ -25,9 +25,10 @@ PrintResult runOn(QPrinter& printer, const PrintJob& job) {
     if (job.build && job.build(writer)) {
         return {};
     }
-    return {PrintResult::Outcome::Failed, writer.errorString().isEmpty()
-                                              ? QStringLiteral("The page could not be printed.")
-                                              : writer.errorString()};
+    return {PrintResult::Outcome::Failed,
+            writer.errorString().isEmpty() ? QStringLiteral("The page could not be printed.")
+                                           : writer.errorString(),
+            {}};
 }
 
 } // namespace
@@ -38,7 +39,7 @@ PrintResult QtPrintService::print(const PrintJob& job, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print %1").arg(job.documentName));
     if (dialog.exec() != QDialog::Accepted) {
-        return {PrintResult::Outcome::Cancelled, {}};
+        return {PrintResult::Outcome::Cancelled, {}, {}};
     }
     return runOn(printer, job);
 }
@@ -52,7 +53,7 @@ PrintResult QtPrintService::preview(const PrintJob& job, QWidget* parent) {
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&job, &last](QPrinter* target) { last = runOn(*target, job); });
     if (dialog.exec() != QDialog::Accepted) {
-        return {PrintResult::Outcome::Cancelled, {}};
+        return {PrintResult::Outcome::Cancelled, {}, {}};
     }
     return last;
 }
@@ -63,14 +64,14 @@ PrintResult QtPrintService::savePdf(const PrintJob& job, QWidget* parent) {
         QFileDialog::getSaveFileName(parent, QStringLiteral("Save %1 as PDF").arg(job.documentName),
                                      suggested, QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) {
-        return {PrintResult::Outcome::Cancelled, {}};
+        return {PrintResult::Outcome::Cancelled, {}, {}};
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".pdf");
     }
     QString error;
     if (!writePdfPage(path, job, &error)) {
-        return {PrintResult::Outcome::Failed, error};
+        return {PrintResult::Outcome::Failed, error, {}};
     }
-    return {};
+    return {PrintResult::Outcome::Done, {}, path};
 }

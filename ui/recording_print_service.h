@@ -24,20 +24,21 @@ public:
     QList<RecordingPageWriter> pages; ///< one per job built
     bool userCancels = false;
     bool pageFails = false; ///< the page cannot be finished (a full disk, a printer gone)
+    QString pdfFile = QStringLiteral("/tmp/calendar.pdf"); ///< the file the user "chooses" for a PDF
 
 private:
     PrintResult run(Destination destination, const PrintJob& job) {
         requests.append({destination, job.documentName, job.paper});
         if (userCancels) {
-            return {PrintResult::Outcome::Cancelled, {}};
+            return {PrintResult::Outcome::Cancelled, {}, {}};
         }
         RecordingPageWriter page;
         page.endSucceeds = !pageFails;
         const bool built = job.build && job.build(page);
         pages.append(page);
         if (!built) {
-            return {PrintResult::Outcome::Failed, page.errorString()};
+            return {PrintResult::Outcome::Failed, page.errorString(), {}};
         }
-        return {};
+        return {PrintResult::Outcome::Done, {}, destination == Destination::Pdf ? pdfFile : QString()};
     }
 };

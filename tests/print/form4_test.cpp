@@ -173,7 +173,7 @@ TEST_F(Form4Test, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth
     form->pdfButton->click();
     ASSERT_EQ(printers.pages.size(), 1);
     EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar March 2000 as a PDF file."));
+    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar March 2000 as /tmp/calendar.pdf"));
     EXPECT_EQ(form->statusLine->accessibleName(), QStringLiteral("Status: ") + form->statusLine->text());
     EXPECT_EQ(form->isVisible(), true);
 
@@ -184,7 +184,7 @@ TEST_F(Form4Test, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth
     EXPECT_EQ(form->statusLine->text(), QString());
     printers.userCancels = false;
     form->pdfButton->click();
-    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar April 2000 as a PDF file."));
+    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar April 2000 as /tmp/calendar.pdf"));
 
     form->Command1->click();
     EXPECT_EQ(form->isVisible(), false) << "printing still ends the window";
