@@ -57,9 +57,9 @@ void dateStep(benchmark::State& state, int chartStyle) {
     bool up = true;
     for (auto _ : state) {
         if (up) {
-            w->dateEntry()->UpDown1->stepUp(); // datechanged and lundist
+            w->dateEntry()->UpDown1()->stepUp(); // datechanged and lundist
         } else {
-            w->dateEntry()->UpDown1->stepDown();
+            w->dateEntry()->UpDown1()->stepDown();
         }
         up = !up;
         QPainter painter(&image);

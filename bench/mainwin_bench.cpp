@@ -94,9 +94,9 @@ void BM_DayStep(benchmark::State& state) {
     bool up = true;
     for (auto _ : state) {
         if (up) {
-            w->dateEntry()->UpDown1->stepUp();
+            w->dateEntry()->UpDown1()->stepUp();
         } else {
-            w->dateEntry()->UpDown1->stepDown();
+            w->dateEntry()->UpDown1()->stepDown();
         }
         up = !up;
     }

@@ -2,6 +2,13 @@
 
 namespace biteclock {
 
+void loadPhaseTableFor(AlmanacDay& day, DateSerial date) {
+    const CalendarDate c = calendarDate(date);
+    day.AlmanacDate = dateSerial(tableYearFor(c), c.month, c.day);
+    day.calcmoontime();
+    day.AlmanacDate = date;
+}
+
 std::string graphRowLabel(DateSerial date, bool monthFirst) {
     const CalendarDate c = calendarDate(date);
     const std::string day = std::to_string(c.day);
@@ -22,14 +29,7 @@ std::vector<GraphRow> graphRows(AlmanacDay& day, DateSerial first, int days, boo
 
 std::vector<GraphRow> refreshDay(AlmanacDay& day, DateSerial displayed, int graphDays, bool monthFirst) {
     day.ShowPhaseLabels = true;
-    day.AlmanacDate = displayed;
-    day.calcmoontime();
-    const CalendarDate shown = calendarDate(displayed);
-    if (shown.month == 1) {
-        day.AlmanacDate = dateSerial(shown.year - 1, shown.month, shown.day);
-        day.calcmoontime();
-        day.AlmanacDate = displayed;
-    }
+    loadPhaseTableFor(day, displayed);
     std::vector<GraphRow> rows = graphRows(day, displayed, graphDays, monthFirst);
 
     day.AlmanacDate = displayed;
@@ -39,6 +39,25 @@ std::vector<GraphRow> refreshDay(AlmanacDay& day, DateSerial displayed, int grap
     day.lundist();
     day.majorminor();
     day.AlmanacDate = displayed;
+    return rows;
+}
+
+std::vector<GraphRow> recomputeEnteredDay(AlmanacDay& day, DateSerial entered, int graphDays,
+                                          bool monthFirst) {
+    day.AlmanacDate = entered;
+    std::vector<GraphRow> rows = graphRows(day, entered, graphDays, monthFirst);
+    const CalendarDate c = calendarDate(entered);
+    if (tableYearFor(c) != c.year) {
+        loadPhaseTableFor(day, entered);
+    }
+    day.AlmanacDate = entered;
+    day.calcmoon();
+    day.AlmanacDate = entered;
+    day.Sunriseset();
+    day.AlmanacDate = entered;
+    day.majorminor();
+    // The periods leave the context on the next day.
+    day.AlmanacDate = entered;
     return rows;
 }
 

@@ -1,5 +1,6 @@
 #include "journal_moon.h"
 
+#include "daily_refresh.h"
 #include "moon_phase.h"
 
 #include <exception>
@@ -28,9 +29,7 @@ private:
 std::optional<JournalMoon> journalMoon(AlmanacDay& day, DateSerial tripDate) {
     try {
         const ContextRestorer restorer(day);
-        const CalendarDate trip = calendarDate(tripDate);
-        day.AlmanacDate = dateSerial(tableYearFor(trip), trip.month, trip.day);
-        day.calcmoontime();
+        loadPhaseTableFor(day, tripDate);
 
         day.AlmanacDate = tripDate;
         day.journal.Label14 = {};

@@ -23,10 +23,6 @@ public:
     virtual void lundist() = 0;
 };
 
-/// Computes the new and full moon table that covers a displayed date: the table of its own year, or
-/// in January the table of the year before. Leaves AlmanacDate on the displayed date.
-void calcmoontimeForDisplayed(biteclock::AlmanacDay& day, biteclock::DateSerial displayed);
-
 /// The "Date" group: the day field with its spinner, the month list, the year field with its
 /// spinner, the weekday and the "&Today" button, with every way of entering a date. Each path ends
 /// with the host's date change and lunar distance, and the cascades between the fields are real: a
@@ -61,16 +57,34 @@ public:
     /// Pixels for a distance in twips at this screen's resolution.
     int twips(int value) const;
 
-    bool suppressDateEvents = false;
-    bool yearKeyPending = false;
+    /// Brings the three fields into the supported calendar (a year clamped into 1901 to 2200, a day 0
+    /// or past the month's end stepped into the month before or after). Each write runs its field's own
+    /// handling: a month set here runs the month list's click, a year the year field's change with its
+    /// nested date change.
+    void normaliseFields();
+    /// The same normalising for a day typed without Enter, written without running any date handling.
+    void normaliseQuietly();
+    /// Writes a date into the three fields, each write running its field's handling.
+    void showDate(const biteclock::CalendarDate& date);
+    /// The "&Today" button is shown only while another day is displayed.
+    void setTodayShown(bool shown);
+    void focusDaySpinner();
 
-    QLineEdit* Text1 = nullptr; ///< day
-    Spinner* UpDown1 = nullptr;
-    QComboBox* Combo1 = nullptr; ///< month
-    QLineEdit* Text10 = nullptr; ///< year
-    Spinner* UpDown2 = nullptr;
-    QLabel* Label10 = nullptr;       ///< weekday
-    QPushButton* Command7 = nullptr; ///< "&Today"
+    /// The daily refresh starts: the field handling runs again from now on.
+    void refreshStarted() { suppressDateEvents_ = false; }
+    /// The daily refresh is done: a key typed into the year field before it no longer counts.
+    void refreshFinished();
+
+    bool suppressDateEvents() const { return suppressDateEvents_; }
+    bool yearKeyPending() const { return yearKeyPending_; }
+
+    QLineEdit* Text1() const { return Text1_; } ///< day
+    Spinner* UpDown1() const { return UpDown1_; }
+    QComboBox* Combo1() const { return Combo1_; } ///< month
+    QLineEdit* Text10() const { return Text10_; } ///< year
+    Spinner* UpDown2() const { return UpDown2_; }
+    QLabel* Label10() const { return Label10_; }        ///< weekday
+    QPushButton* Command7() const { return Command7_; } ///< "&Today"
 
     // Handlers of the date paths.
     void Text1_KeyDown(int key);
@@ -91,4 +105,14 @@ private:
     const Clock& clock_;
     DateEntryHost& host_;
     int weekdayNumber_ = 0;
+    bool suppressDateEvents_ = false;
+    bool yearKeyPending_ = false;
+
+    QLineEdit* Text1_ = nullptr;
+    Spinner* UpDown1_ = nullptr;
+    QComboBox* Combo1_ = nullptr;
+    QLineEdit* Text10_ = nullptr;
+    Spinner* UpDown2_ = nullptr;
+    QLabel* Label10_ = nullptr;
+    QPushButton* Command7_ = nullptr;
 };

@@ -212,7 +212,7 @@ void MainWindow::buildWidgets() {
     connect(panel_, &SettingsPanel::refreshRequested, this, &MainWindow::Activateform);
     connect(panel_, &SettingsPanel::closeRequested, this, &MainWindow::closeSettingsPanel);
     connect(panel_, &SettingsPanel::daySpinnerFocusRequested, this,
-            [this] { dateEntry_->UpDown1->setFocus(); });
+            [this] { dateEntry_->focusDaySpinner(); });
 }
 
 void MainWindow::buildMenus() {
@@ -348,7 +348,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::newResizer() {
     delete CResize;
     CResize = new Resizer(this);
-    CResize->setReferenceTextBox(dateEntry_->Text1);
+    CResize->setReferenceTextBox(dateEntry_->Text1());
     connect(CResize, &Resizer::ResizeError, this, [this](int, const QString& description) {
         messages_.show(QStringLiteral("Resize Error"), description, MessageService::Icon::Critical);
     });
@@ -363,34 +363,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         // A click on the window's background or on a frame ends any entry in progress.
-        dateEntry_->UpDown1->setFocus();
+        dateEntry_->focusDaySpinner();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::makeFieldsADate() {
-    const biteclock::DateFields f = dateEntry_->normalisedFields();
-    const bool unchanged = dateEntry_->Combo1->currentIndex() == f.monthIndex &&
-                           biteclock::leadingNumber(dateEntry_->Text10->text().toStdString()) == f.year &&
-                           biteclock::isNumberText(dateEntry_->Text1->text().toStdString()) &&
-                           biteclock::leadingNumber(dateEntry_->Text1->text().toStdString()) == f.day;
-    if (unchanged) {
-        return;
-    }
-    // A day typed without Enter must not leave the fields naming a date that does not exist; they are
-    // normalised without running the date handling a second time.
-    const bool suppressed = dateEntry_->suppressDateEvents;
-    dateEntry_->suppressDateEvents = true;
-    dateEntry_->Text1->setText(QString::number(f.day));
-    dateEntry_->Combo1->setCurrentIndex(f.monthIndex);
-    dateEntry_->Text10->setText(QString::number(f.year));
-    dateEntry_->suppressDateEvents = suppressed;
 }
 
 void MainWindow::Activateform() {
     ++refreshCount_;
     day_.ShowPhaseLabels = true;
-    dateEntry_->suppressDateEvents = false;
+    dateEntry_->refreshStarted();
 
     // What the user has typed into the panel and not yet stored is theirs: the refresh computes from
     // the store and leaves the panel as it is.
@@ -407,28 +388,16 @@ void MainWindow::Activateform() {
     graphDays_ = days < kMinGraphDays ? kMinGraphDays : (days > kMaxGraphDays ? kMaxGraphDays : days);
     Text11->setText(QString::number(graphDays_));
 
-    makeFieldsADate();
+    dateEntry_->normaliseQuietly();
     almanacDateText_ = dateEntry_->almanacDateText();
     const DateSerial displayed = dateEntry_->fieldsDate();
-    calcmoontimeForDisplayed(day_, displayed);
-
-    fillGraph(biteclock::graphRows(day_, displayed, graphDays_, monthFirst_));
-
-    day_.AlmanacDate = displayed;
-    day_.calcmoon();
+    fillGraph(biteclock::refreshDay(day_, displayed, graphDays_, monthFirst_));
     dayView_->showPhase(day_, tipsOn_);
     showDisplayedDayMarks(displayed);
-
-    day_.Sunriseset();
-    day_.AlmanacDate = displayed;
-    day_.lundist();
-    day_.majorminor();
-    day_.AlmanacDate = displayed;
     dayView_->showTimes(day_);
     dayView_->showDistance(day_);
 
-    dateEntry_->suppressDateEvents = false;
-    dateEntry_->yearKeyPending = false;
+    dateEntry_->refreshFinished();
 }
 
 void MainWindow::showPlaceInTitle(const QString& place) {
@@ -438,61 +407,22 @@ void MainWindow::showPlaceInTitle(const QString& place) {
 }
 
 void MainWindow::showDisplayedDayMarks(DateSerial displayed) {
-    dateEntry_->Command7->setVisible(displayed != serialOf(clock_.today()));
+    dateEntry_->setTodayShown(displayed != serialOf(clock_.today()));
     const biteclock::CalendarDate c = biteclock::calendarDate(displayed);
     dayView_->showSeason(QString::fromUtf8(biteclock::seasonLabel(c.month, c.day)));
 }
 
 void MainWindow::datechanged() {
     DateEntry& d = *dateEntry_;
-    const double year = biteclock::leadingNumber(d.Text10->text().toStdString());
-    if (year > biteclock::kLastYear) {
-        d.Text10->setText(QString::number(biteclock::kLastYear));
-    } else if (year < biteclock::kFirstYear) {
-        d.Text10->setText(QString::number(biteclock::kFirstYear));
-    }
-
-    // Steps back or forward when the fields do not form a date; each write runs its field's own
-    // handling (the month list's click, the year field's change with its nested date change).
-    const biteclock::DateFields f = d.normalisedFields();
-    const std::string dayText = d.Text1->text().toStdString();
-    const bool dayOk = biteclock::isNumberText(dayText) && biteclock::leadingNumber(dayText) == f.day;
-    if (!dayOk || d.Combo1->currentIndex() != f.monthIndex ||
-        biteclock::leadingNumber(d.Text10->text().toStdString()) != f.year) {
-        d.Text1->setText(QString::number(f.day));
-        if (d.Combo1->currentIndex() != f.monthIndex) {
-            d.Combo1->setCurrentIndex(f.monthIndex);
-        }
-        if (biteclock::leadingNumber(d.Text10->text().toStdString()) != f.year) {
-            d.Text10->setText(QString::number(f.year));
-        }
-    }
-
+    d.normaliseFields();
     almanacDateText_ = d.almanacDateText();
     const DateSerial entered = d.fieldsDate();
-    day_.AlmanacDate = entered;
     showDisplayedDayMarks(entered);
-
     d.setWeekdayNumber(biteclock::weekdayNumber(entered));
     d.weakday();
 
-    fillGraph(biteclock::graphRows(day_, entered, graphDays_, monthFirst_));
-
-    const biteclock::CalendarDate c = biteclock::calendarDate(entered);
-    if (c.month == 1) {
-        day_.AlmanacDate = biteclock::dateSerial(c.year - 1, c.month, c.day);
-        day_.calcmoontime();
-    }
-
-    day_.AlmanacDate = entered;
-    day_.calcmoon();
+    fillGraph(biteclock::recomputeEnteredDay(day_, entered, graphDays_, monthFirst_));
     dayView_->showPhase(day_, tipsOn_);
-    day_.AlmanacDate = entered;
-    day_.Sunriseset();
-    day_.AlmanacDate = entered;
-    day_.majorminor();
-    // The periods leave the context on the next day; the distance that follows is the shown day's.
-    day_.AlmanacDate = entered;
     dayView_->showTimes(day_);
 }
 
@@ -602,16 +532,14 @@ void MainWindow::MSChart1_PointSelected(int row) {
 
 void MainWindow::MSChart1_PointActivated(int row) {
     const biteclock::CalendarDate d = biteclock::calendarDate(graphFirst_ + row);
-    dateEntry_->Text1->setText(QString::number(d.day));
-    dateEntry_->Combo1->setCurrentIndex(d.month - 1);
-    dateEntry_->Text10->setText(QString::number(d.year));
+    dateEntry_->showDate(d);
     MSChart1->hideSelectedDate();
     datechanged();
     lundist();
 }
 
 void MainWindow::MSChart1_PlotSelected() {
-    dateEntry_->UpDown1->setFocus();
+    dateEntry_->focusDaySpinner();
 }
 
 void MainWindow::mnutextip_Click() {

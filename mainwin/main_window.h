@@ -160,7 +160,6 @@ private:
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
     void closeSettingsPanel();
     void showPlaceInTitle(const QString& place);
-    void makeFieldsADate();
 
     SettingsStore& store_;
     MessageService& messages_;

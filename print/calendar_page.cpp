@@ -1,6 +1,7 @@
 #include "calendar_page.h"
 
 #include "calendar.h"
+#include "daily_refresh.h"
 #include "page_writer.h"
 #include "printed_number.h"
 
@@ -164,10 +165,7 @@ void CalendarPage::cell(int column) {
     const biteclock::DateSerial date = biteclock::dateSerial(request_.year, request_.month, dayNumber_);
     // Each cell shows only its own day's values, never one a routine left from the day before.
     a.clearDayResults();
-    // A year's table starts about its first new moon: January is rated on the year before's table.
-    a.AlmanacDate = request_.month == 1 ? biteclock::dateSerial(request_.year - 1, 1, dayNumber_) : date;
-    a.calcmoontime();
-    a.AlmanacDate = date;
+    biteclock::loadPhaseTableFor(a, date);
     a.calcmoon();
 
     if (column == 1) {

@@ -1,18 +1,13 @@
 #include "tray_almanac.h"
 
-#include "phase_table.h"
+#include "daily_refresh.h"
 
 using namespace biteclock;
 
 TrayToday computeTrayToday(AlmanacDay& day, DateSerial today) {
     day.lookAhead = false;
     day.AlmanacDate = today;
-    const CalendarDate date = calendarDate(today);
-    // A year's table starts about the first new moon of the year, so January is rated from the
-    // previous year's, which runs some fifteen lunations.
-    day.AlmanacDate = dateSerial(tableYearFor(date), date.month, date.day);
-    day.calcmoontime();
-    day.AlmanacDate = today;
+    loadPhaseTableFor(day, today);
 
     day.calcmoon();
     day.Sunriseset();

@@ -73,5 +73,61 @@ TEST(RefreshDay, FillsEveryField) {
     }
 }
 
+TEST(LoadPhaseTableFor, JanuaryTakesTheYearBeforeAndTheDateStays) {
+    AlmanacDay day;
+    day.observer = observerFromDegrees(51.5, 0, 0);
+    struct Case {
+        CalendarDate date;
+        int tableYear;
+    };
+    for (const Case& c : {Case{{2000, 1, 31}, 1999}, Case{{2000, 2, 1}, 2000}, Case{{1999, 12, 31}, 1999},
+                          Case{{2200, 1, 1}, 2199}, Case{{1902, 1, 15}, 1901}}) {
+        const DateSerial date = dateSerial(c.date);
+        loadPhaseTableFor(day, date);
+        EXPECT_EQ(day.phases.year, c.tableYear) << c.date.year << "-" << c.date.month << "-" << c.date.day;
+        EXPECT_EQ(day.AlmanacDate, date);
+    }
+}
+
+TEST(RecomputeEnteredDay, KeepsTheTableOutsideJanuaryAndLoadsTheYearBeforesInJanuary) {
+    AlmanacDay day;
+    day.observer = observerFromDegrees(51.5, 0, 0);
+    // Stepping from 31 January into February keeps the table the January day was rated on.
+    refreshDay(day, dateSerial(2000, 1, 31), 15, false);
+    const DateSerial february = dateSerial(2000, 2, 1);
+    const std::vector<GraphRow> rows = recomputeEnteredDay(day, february, 3, false);
+    EXPECT_EQ(day.phases.year, 1999);
+    EXPECT_EQ(day.AlmanacDate, february);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows.front().label, "1/2");
+
+    recomputeEnteredDay(day, dateSerial(2001, 1, 10), 3, false);
+    EXPECT_EQ(day.phases.year, 2000);
+    EXPECT_EQ(day.AlmanacDate, dateSerial(2001, 1, 10));
+}
+
+TEST(RecomputeEnteredDay, GivesTheRefreshsValuesForTheSameDay) {
+    for (const CalendarDate& c : {CalendarDate{2000, 1, 14}, CalendarDate{2000, 6, 16}}) {
+        const DateSerial date = dateSerial(c);
+        AlmanacDay refreshed;
+        refreshed.observer = observerFromDegrees(40.7, -74, -4);
+        AlmanacDay entered = refreshed;
+        const std::vector<GraphRow> a = refreshDay(refreshed, date, 5, false);
+        entered.ShowPhaseLabels = true;
+        loadPhaseTableFor(entered, date);
+        const std::vector<GraphRow> b = recomputeEnteredDay(entered, date, 5, false);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_EQ(b[i].rating, a[i].rating) << a[i].label;
+        }
+        EXPECT_EQ(entered.main.Text2, refreshed.main.Text2);
+        EXPECT_EQ(entered.main.Text21, refreshed.main.Text21);
+        EXPECT_EQ(entered.main.Text4, refreshed.main.Text4);
+        EXPECT_EQ(entered.main.Label14, refreshed.main.Label14);
+        EXPECT_EQ(entered.MoonAge, refreshed.MoonAge);
+        EXPECT_EQ(entered.DayRating, refreshed.DayRating);
+    }
+}
+
 } // namespace
 } // namespace biteclock

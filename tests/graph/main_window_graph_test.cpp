@@ -140,7 +140,7 @@ TEST_F(MainWindowGraphTest, PlotClickGivesTheDaySpinnerTheFocus) {
     MainWindow& w = openActive();
     chart().setFocus();
     w.MSChart1_PlotSelected();
-    EXPECT_TRUE(date().UpDown1->hasFocus());
+    EXPECT_TRUE(date().UpDown1()->hasFocus());
 }
 
 TEST_F(MainWindowGraphTest, ChartTypeTicksOneEntryAndPersists) {

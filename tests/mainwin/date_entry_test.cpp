@@ -19,28 +19,28 @@ TEST_F(DateEntryTest, UpArrowFromThe31stOfJanuaryShowsTheFirstOfFebruary) {
     openActive();
     enterDate(31, 1, 2000);
     expectShowsDay(31, 1, 2000);
-    QTest::keyClick(date().Text1, Qt::Key_Up);
+    QTest::keyClick(date().Text1(), Qt::Key_Up);
     expectShowsDay(1, 2, 2000);
-    EXPECT_EQ(date().Label10->text(), QStringLiteral("Tuesday"));
-    QTest::keyClick(date().Text1, Qt::Key_Down);
+    EXPECT_EQ(date().Label10()->text(), QStringLiteral("Tuesday"));
+    QTest::keyClick(date().Text1(), Qt::Key_Down);
     expectShowsDay(31, 1, 2000);
 }
 
 TEST_F(DateEntryTest, ArrowKeysWriteTheDayInPrintedForm) {
     openActive();
     enterDate(15, 3, 2000);
-    QTest::keyClick(date().Text1, Qt::Key_Up);
-    EXPECT_EQ(date().Text1->text(), QStringLiteral(" 16"));
+    QTest::keyClick(date().Text1(), Qt::Key_Up);
+    EXPECT_EQ(date().Text1()->text(), QStringLiteral(" 16"));
     expectShowsDay(16, 3, 2000);
 }
 
 TEST_F(DateEntryTest, DaySpinnerStepsAcrossTheEndOfTheMonth) {
     openActive();
     enterDate(31, 12, 2000);
-    date().UpDown1->stepUp();
+    date().UpDown1()->stepUp();
     expectShowsDay(1, 1, 2001);
-    EXPECT_EQ(window->focusWidget(), date().UpDown1);
-    date().UpDown1->stepDown();
+    EXPECT_EQ(window->focusWidget(), date().UpDown1());
+    date().UpDown1()->stepDown();
     expectShowsDay(31, 12, 2000);
 }
 
@@ -58,7 +58,7 @@ TEST_P(DayZero, StepsBackToTheLastDayOfThePreviousMonth) {
     open();
     const DayZeroCase c = GetParam();
     enterDate(1, c.month, c.year);
-    date().Text1->setText(QStringLiteral("0"));
+    date().Text1()->setText(QStringLiteral("0"));
     date().Text1_KeyPress(Qt::Key_Return);
     expectShowsDay(c.day, c.shownMonth, c.shownYear);
 }
@@ -75,20 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DateEntryTest, AYearWrittenOutsideTheRangeIsHeldAtItsEnd) {
     open();
     enterDate(10, 6, 2000);
-    date().Text10->setText(QStringLiteral("1850"));
+    date().Text10()->setText(QStringLiteral("1850"));
     expectShowsDay(10, 6, 1901);
-    date().Text10->setText(QStringLiteral("2300"));
+    date().Text10()->setText(QStringLiteral("2300"));
     expectShowsDay(10, 6, 2200);
 }
 
 TEST_F(DateEntryTest, SteppingPastEitherEndOfTheRangeKeepsDayAndMonth) {
     open();
     enterDate(1, 1, 1901);
-    date().Text1->setText(QStringLiteral("0"));
+    date().Text1()->setText(QStringLiteral("0"));
     date().Text1_KeyPress(Qt::Key_Return);
     expectShowsDay(31, 12, 1901);
     enterDate(31, 12, 2200);
-    date().UpDown1->stepUp();
+    date().UpDown1()->stepUp();
     expectShowsDay(1, 1, 2200);
 }
 
@@ -100,7 +100,7 @@ TEST_F(DateEntryTest, JanuaryDatesUseThePreviousYearsTable) {
     }
     // The year spinner from a January date.
     enterDate(6, 1, 2000);
-    date().UpDown2->stepUp();
+    date().UpDown2()->stepUp();
     expectShowsDay(6, 1, 2001);
 }
 
@@ -108,29 +108,29 @@ TEST_F(DateEntryTest, AMonthChosenAfterTheLastDayOfDecemberWasShown) {
     MainWindow& w = openActive();
     enterDate(31, 12, 2000);
     // The user picks February: the list's click handling, then its loss of focus.
-    date().Combo1->setFocus();
-    ASSERT_TRUE(date().Combo1->hasFocus());
-    date().Combo1->setCurrentIndex(1);
+    date().Combo1()->setFocus();
+    ASSERT_TRUE(date().Combo1()->hasFocus());
+    date().Combo1()->setCurrentIndex(1);
     // 31 February does not exist: the entry steps on to 1 March.
     expectShowsDay(1, 3, 2000);
-    EXPECT_EQ(w.focusWidget(), date().UpDown1);
+    EXPECT_EQ(w.focusWidget(), date().UpDown1());
 }
 
 TEST_F(DateEntryTest, TheYearFieldPassesTheFocusOnAndIgnoresTypedKeys) {
     MainWindow& w = openActive();
-    date().Text10->setFocus();
-    EXPECT_EQ(w.focusWidget(), date().Text1);
+    date().Text10()->setFocus();
+    EXPECT_EQ(w.focusWidget(), date().Text1());
     date().Text10_KeyPress();
-    EXPECT_TRUE(date().yearKeyPending);
-    date().Text10->setText(QStringLiteral("1999")); // only clears the pending key
-    EXPECT_FALSE(date().yearKeyPending);
+    EXPECT_TRUE(date().yearKeyPending());
+    date().Text10()->setText(QStringLiteral("1999")); // only clears the pending key
+    EXPECT_FALSE(date().yearKeyPending());
     EXPECT_EQ(w.almanac().AlmanacDate, biteclock::dateSerial(2000, 3, 15));
 }
 
 TEST_F(DateEntryTest, ATypedDayWaitsForEnter) {
     open();
     const QString sunrise = window->dayView().Text2->text();
-    date().Text1->setText(QStringLiteral("3"));
+    date().Text1()->setText(QStringLiteral("3"));
     EXPECT_EQ(window->dayView().Text2->text(), sunrise);
     EXPECT_EQ(window->almanac().AlmanacDate, biteclock::dateSerial(2000, 3, 15));
     date().Text1_KeyPress(Qt::Key_Return);
@@ -139,7 +139,7 @@ TEST_F(DateEntryTest, ATypedDayWaitsForEnter) {
 
 TEST_F(DateEntryTest, ARefreshWithAnUnenteredImpossibleDayShowsARealDate) {
     open();
-    date().Text1->setText(QStringLiteral("45"));
+    date().Text1()->setText(QStringLiteral("45"));
     window->Activateform();
     expectShowsDay(1, 4, 2000);
 }
@@ -147,7 +147,7 @@ TEST_F(DateEntryTest, ARefreshWithAnUnenteredImpossibleDayShowsARealDate) {
 TEST_F(DateEntryTest, TodayButtonAndTheSeasonLabel) {
     openActive();
     enterDate(21, 6, 2000);
-    EXPECT_FALSE(date().Command7->isHidden());
+    EXPECT_FALSE(date().Command7()->isHidden());
     EXPECT_EQ(window->dayView().Label19->text(), QStringLiteral("Solstice"));
     EXPECT_FALSE(window->dayView().Label19->isHidden());
     enterDate(23, 9, 2000);
@@ -155,11 +155,11 @@ TEST_F(DateEntryTest, TodayButtonAndTheSeasonLabel) {
     enterDate(22, 9, 2000);
     EXPECT_EQ(window->dayView().Label19->text(), QStringLiteral("Equinox"));
 
-    date().Command7->click();
+    date().Command7()->click();
     expectShowsDay(15, 3, 2000);
-    EXPECT_TRUE(date().Command7->isHidden());
+    EXPECT_TRUE(date().Command7()->isHidden());
     EXPECT_TRUE(window->dayView().Label19->isHidden());
-    EXPECT_EQ(window->focusWidget(), date().UpDown1);
+    EXPECT_EQ(window->focusWidget(), date().UpDown1());
 }
 
 TEST_F(DateEntryTest, NewAndFullMoonDaysShowTheirCaption) {

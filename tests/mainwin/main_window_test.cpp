@@ -11,17 +11,17 @@ using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, FirstStartWithAnEmptyStore) {
     MainWindow& w = open();
-    EXPECT_EQ(date().Text1->text(), QStringLiteral("15"));
-    EXPECT_EQ(date().Combo1->currentText(), QStringLiteral("March"));
-    EXPECT_EQ(date().Text10->text(), QStringLiteral("2000"));
-    EXPECT_EQ(date().Label10->text(), QStringLiteral("Wednesday"));
-    EXPECT_TRUE(date().Command7->isHidden());
+    EXPECT_EQ(date().Text1()->text(), QStringLiteral("15"));
+    EXPECT_EQ(date().Combo1()->currentText(), QStringLiteral("March"));
+    EXPECT_EQ(date().Text10()->text(), QStringLiteral("2000"));
+    EXPECT_EQ(date().Label10()->text(), QStringLiteral("Wednesday"));
+    EXPECT_TRUE(date().Command7()->isHidden());
 
     // Month first: the month list at the left, then the day and its spinner.
     EXPECT_TRUE(w.monthFirst());
-    EXPECT_EQ(date().Combo1->x(), date().twips(135));
-    EXPECT_EQ(date().Text1->x(), date().twips(1845));
-    EXPECT_EQ(date().UpDown1->x(), date().twips(2250));
+    EXPECT_EQ(date().Combo1()->x(), date().twips(135));
+    EXPECT_EQ(date().Text1()->x(), date().twips(1845));
+    EXPECT_EQ(date().UpDown1()->x(), date().twips(2250));
     EXPECT_EQ(mainKey("daterep"), QStringLiteral("False"));
 
     ASSERT_EQ(messages.messages.size(), 1);
@@ -111,9 +111,9 @@ TEST_F(MainWindowTest, RestartKeepsWindowStateDateOrderAndChartSettings) {
     first.mnudaterep_Click();
     EXPECT_FALSE(first.monthFirst());
     EXPECT_EQ(mainKey("daterep"), QStringLiteral("True"));
-    EXPECT_EQ(date().Text1->x(), date().twips(150));
-    EXPECT_EQ(date().Combo1->x(), date().twips(900));
-    EXPECT_EQ(date().UpDown1->x(), date().twips(560));
+    EXPECT_EQ(date().Text1()->x(), date().twips(150));
+    EXPECT_EQ(date().Combo1()->x(), date().twips(900));
+    EXPECT_EQ(date().UpDown1()->x(), date().twips(560));
     first.showMaximized();
     first.close();
     EXPECT_EQ(mainKey("winstate"), QStringLiteral("2"));
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, RestartKeepsWindowStateDateOrderAndChartSettings) {
     window.reset();
     MainWindow& second = open();
     EXPECT_FALSE(second.monthFirst());
-    EXPECT_EQ(date().Text1->x(), date().twips(150));
+    EXPECT_EQ(date().Text1()->x(), date().twips(150));
     EXPECT_TRUE(second.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(second.chartStyle(), 6);
     EXPECT_EQ(second.chartColourHex(), QStringLiteral("FF"));

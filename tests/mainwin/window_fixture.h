@@ -87,9 +87,9 @@ protected:
 
     /// Types a date into the fields and presses Enter in the day field.
     void enterDate(int day, int month, int year) {
-        date().Text1->setText(QString::number(day));
-        date().Combo1->setCurrentIndex(month - 1);
-        date().Text10->setText(QString::number(year));
+        date().Text1()->setText(QString::number(day));
+        date().Combo1()->setCurrentIndex(month - 1);
+        date().Text10()->setText(QString::number(year));
         date().Text1_KeyPress(Qt::Key_Return);
     }
 
@@ -106,9 +106,9 @@ protected:
     /// the daily refresh on a fresh context.
     void expectShowsDay(int day, int month, int year) {
         SCOPED_TRACE(testing::Message() << "expected " << day << "/" << month << "/" << year);
-        EXPECT_EQ(date().Text1->text().trimmed(), QString::number(day));
-        EXPECT_EQ(date().Combo1->currentIndex(), month - 1);
-        EXPECT_EQ(date().Text10->text(), QString::number(year));
+        EXPECT_EQ(date().Text1()->text().trimmed(), QString::number(day));
+        EXPECT_EQ(date().Combo1()->currentIndex(), month - 1);
+        EXPECT_EQ(date().Text10()->text(), QString::number(year));
         biteclock::AlmanacDay fresh;
         fresh.observer = biteclock::observerFrom(storedCurrentLocation(store));
         fresh.moonorth = SharedSettings(store).moonNorth();
