@@ -1,6 +1,7 @@
 #include "almanac_day.h"
 
 #include "fishing_periods.h"
+#include "horizon_scan.h"
 #include "lunar_distance.h"
 #include "moon_phase.h"
 #include "sun_events.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astro_helpers.h"
-#include "calendar.h"
+#include "clock_text.h"
+#include "date_serial.h"
 #include "moon_events.h"
 #include "observer.h"
 #include "phase_table.h"

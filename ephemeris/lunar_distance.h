@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar.h"
+#include "date_serial.h"
 
 namespace biteclock {
 

@@ -1,5 +1,10 @@
 #include "moon_events.h"
 
+#include "astro_constants.h"
+#include "horizon_scan.h"
+#include "julian_day.h"
+#include "sidereal_time.h"
+
 #include <array>
 #include <cmath>
 
@@ -111,47 +116,15 @@ MoonDay computeMoonDay(const CalendarDate& date, const Observer& observer, MoonP
     const double sinLat = std::sin(observer.latitudeDeg * DR);
     const double cosLat = std::cos(observer.latitudeDeg * DR);
 
-    MoonDay day;
-    double a0 = pos[0].rightAscension;
-    double dec0 = pos[0].declination;
-    double v0 = 0;
-    double v2 = 0;
-    for (int c0 = 0; c0 < 24; ++c0) {
+    return scanHorizon(t0, pos[0], sinLat, cosLat, z, [&pos](int c0, double a0) {
         const double p = (c0 + 1) / 24.0;
         double a2 = interpolate3(pos[0].rightAscension, pos[1].rightAscension, pos[2].rightAscension, p);
         const double dec2 = interpolate3(pos[0].declination, pos[1].declination, pos[2].declination, p);
-
-        const double l0 = t0 + c0 * K1;
-        const double l2 = l0 + K1;
         if (a2 < a0) {
             a2 = a2 + 2 * P1;
         }
-        const double h0 = l0 - a0;
-        const double h2 = l2 - a2;
-        const double h1 = (h2 + h0) / 2;
-        const double dec1 = (dec2 + dec0) / 2;
-        if (c0 == 0) {
-            v0 = sinLat * std::sin(dec0) + cosLat * std::cos(dec0) * std::cos(h0) - z;
-        }
-        v2 = sinLat * std::sin(dec2) + cosLat * std::cos(dec2) * std::cos(h2) - z;
-        if (sgn(v0) != sgn(v2)) {
-            const double v1 = sinLat * std::sin(dec1) + cosLat * std::cos(dec1) * std::cos(h1) - z;
-            if (const auto event = hourEvent(c0, v0, v1, v2)) {
-                if (v0 < 0 && v2 > 0) {
-                    day.rise = *event;
-                }
-                if (v0 > 0 && v2 < 0) {
-                    day.set = *event;
-                }
-            }
-        }
-        a0 = a2;
-        dec0 = dec2;
-        v0 = v2;
-    }
-    day.endValue = v2;
-    day.outcome = outcomeOf(day.rise || day.set, v2);
-    return day;
+        return SkyPosition{a2, dec2, 0};
+    });
 }
 
 } // namespace biteclock

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "astro_helpers.h"
-#include "calendar.h"
+#include "clock_text.h"
+#include "date_serial.h"
+#include "horizon_scan.h"
 #include "observer.h"
+#include "sky_position.h"
 
 #include <array>
 #include <optional>
@@ -19,12 +21,7 @@ double interpolate3(double f0, double f1, double f2, double p);
 /// One zone day of the Moon for an observer: the last moonrise and the last moonset found hour by
 /// hour from zone midnight (the event altitude allows for parallax, semi-diameter and refraction),
 /// or whether it stayed above or below the horizon all day.
-struct MoonDay {
-    std::optional<ClockTime> rise;
-    std::optional<ClockTime> set;
-    double endValue = 0; ///< altitude function at the end of the day; positive above the horizon
-    DayOutcome outcome = DayOutcome::Undetermined;
-};
+using MoonDay = HorizonDay;
 
 /// The Moon's positions last computed, by their instant: a day's last position (the following
 /// zone midnight) is the next day's first, so a run of days computes it once.

@@ -1,5 +1,7 @@
 #include "phase_table.h"
 
+#include "astro_constants.h"
+
 #include <cmath>
 
 namespace biteclock {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astro_helpers.h"
-#include "calendar.h"
+#include "clock_text.h"
+#include "date_serial.h"
 
 #include <array>
 #include <optional>

@@ -1,5 +1,10 @@
 #include "sun_events.h"
 
+#include "astro_constants.h"
+#include "horizon_scan.h"
+#include "julian_day.h"
+#include "sidereal_time.h"
+
 #include <cmath>
 
 namespace biteclock {
@@ -45,44 +50,10 @@ SunDay computeSunDay(const CalendarDate& date, const Observer& observer) {
     const double deltaA = p2.rightAscension - a1;
     const double deltaD = p2.declination - d1;
 
-    SunDay day;
-    double a0 = a1;
-    double dec0 = d1;
-    double v0 = 0;
-    double v2 = 0;
-    for (int c0 = 0; c0 < 24; ++c0) {
+    return scanHorizon(t0, p1, sinLat, cosLat, z, [&](int c0, double) {
         const double p = (c0 + 1) / 24.0;
-        const double a2 = a1 + p * deltaA;
-        const double dec2 = d1 + p * deltaD;
-
-        const double l0 = t0 + c0 * K1;
-        const double l2 = l0 + K1;
-        const double h0 = l0 - a0;
-        const double h2 = l2 - a2;
-        const double h1 = (h2 + h0) / 2;
-        const double dec1 = (dec2 + dec0) / 2;
-        if (c0 == 0) {
-            v0 = sinLat * std::sin(dec0) + cosLat * std::cos(dec0) * std::cos(h0) - z;
-        }
-        v2 = sinLat * std::sin(dec2) + cosLat * std::cos(dec2) * std::cos(h2) - z;
-        if (sgn(v0) != sgn(v2)) {
-            const double v1 = sinLat * std::sin(dec1) + cosLat * std::cos(dec1) * std::cos(h1) - z;
-            if (const auto event = hourEvent(c0, v0, v1, v2)) {
-                if (v0 < 0 && v2 > 0) {
-                    day.rise = *event;
-                }
-                if (v0 > 0 && v2 < 0) {
-                    day.set = *event;
-                }
-            }
-        }
-        a0 = a2;
-        dec0 = dec2;
-        v0 = v2;
-    }
-    day.endValue = v2;
-    day.outcome = outcomeOf(day.rise || day.set, v2);
-    return day;
+        return SkyPosition{a1 + p * deltaA, d1 + p * deltaD, 0};
+    });
 }
 
 std::optional<SunTexts> sunTexts(const SunDay& day, const ClockDesignators& designators) {

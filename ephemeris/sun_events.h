@@ -1,8 +1,10 @@
 #pragma once
 
-#include "astro_helpers.h"
-#include "calendar.h"
+#include "clock_text.h"
+#include "date_serial.h"
+#include "horizon_scan.h"
 #include "observer.h"
+#include "sky_position.h"
 
 #include <optional>
 #include <string>
@@ -16,12 +18,7 @@ SkyPosition sunPosition(double t, double tt);
 /// One zone day of the Sun for an observer: when the upper limb crossed the horizon (altitude
 /// -0.833 degrees), found hour by hour from zone midnight. Where a day holds two crossings of one
 /// kind the later one is kept.
-struct SunDay {
-    std::optional<ClockTime> rise;
-    std::optional<ClockTime> set;
-    double endValue = 0; ///< altitude function at the end of the day; positive above the horizon
-    DayOutcome outcome = DayOutcome::Undetermined;
-};
+using SunDay = HorizonDay;
 
 SunDay computeSunDay(const CalendarDate& date, const Observer& observer);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar.h"
+#include "date_serial.h"
 #include "journal_entry.h"
 #include "journal_store.h"
 #include "trip_date_check.h"

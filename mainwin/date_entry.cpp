@@ -1,8 +1,8 @@
 #include "date_entry.h"
 
-#include "calendar.h"
 #include "daily_refresh.h"
 #include "date_rules.h"
+#include "date_serial.h"
 #include "number_print.h"
 #include "number_text.h"
 #include "spinner.h"

@@ -1,12 +1,12 @@
 #include "main_window.h"
 
 #include "activation_watcher.h"
-#include "calendar.h"
 #include "chart_colour.h"
 #include "chart_type.h"
 #include "colour_chooser.h"
 #include "daily_refresh.h"
 #include "date_rules.h"
+#include "date_serial.h"
 #include "distance_gauge.h"
 #include "form3.h"
 #include "form4.h"

@@ -1,7 +1,7 @@
 #include "calendar_page.h"
 
-#include "calendar.h"
 #include "daily_refresh.h"
+#include "date_serial.h"
 #include "page_writer.h"
 #include "printed_number.h"
 

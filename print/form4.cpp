@@ -1,6 +1,6 @@
 #include "form4.h"
 
-#include "calendar.h"
+#include "date_serial.h"
 #include "platform_services.h"
 #include "print_settings.h"
 #include "settings_store.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendar.h"
 #include "cli_options.h"
+#include "date_serial.h"
 #include "observer.h"
 
 #include <functional>

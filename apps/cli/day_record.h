@@ -1,7 +1,7 @@
 #pragma once
 
 #include "almanac_day.h"
-#include "calendar.h"
+#include "date_serial.h"
 
 #include <string>
 #include <string_view>

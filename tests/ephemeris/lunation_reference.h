@@ -2,7 +2,7 @@
 // by the table search), to check the search and the rating against.
 #pragma once
 
-#include "calendar.h"
+#include "date_serial.h"
 #include "phase_table.h"
 
 #include <optional>

@@ -1,4 +1,6 @@
 // Moonrise and moonset of one day.
+#include "astro_constants.h"
+#include "horizon_scan.h"
 #include "moon_events.h"
 
 #include <gtest/gtest.h>

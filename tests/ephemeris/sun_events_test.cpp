@@ -1,4 +1,6 @@
 // Sunrise, sunset and day length.
+#include "astro_constants.h"
+#include "horizon_scan.h"
 #include "sun_events.h"
 
 #include <gtest/gtest.h>

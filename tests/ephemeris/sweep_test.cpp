@@ -2,6 +2,7 @@
 // compute it, checked for the shapes and ranges of what is shown and against independent sources:
 // the lunation from the table's list of events, the Moon's day computed on its own.
 #include "daily_refresh.h"
+#include "horizon_scan.h"
 #include "lunation_reference.h"
 #include "moon_events.h"
 #include "moon_phase.h"

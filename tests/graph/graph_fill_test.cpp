@@ -1,5 +1,5 @@
 // The graph routine's fill: one calcmoon per row, the displayed day's captions and values untouched.
-#include "calendar.h"
+#include "date_serial.h"
 #include "graph_fill.h"
 #include "observer.h"
 

@@ -1,6 +1,6 @@
 // The date texts of the graph: row labels and the selected point's date.
-#include "calendar.h"
 #include "daily_refresh.h"
+#include "date_serial.h"
 #include "selected_date.h"
 
 #include <gtest/gtest.h>

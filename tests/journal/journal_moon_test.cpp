@@ -1,5 +1,5 @@
-#include "calendar.h"
 #include "daily_refresh.h"
+#include "date_serial.h"
 #include "journal_moon.h"
 #include "moon_phase.h"
 

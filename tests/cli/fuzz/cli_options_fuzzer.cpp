@@ -2,8 +2,8 @@
 // arguments separated by zero bytes. Any arguments must parse without a crash, a hang or a sanitizer
 // report; a refusal must be one line with nothing a terminal would act on; and whatever is accepted
 // must lie within the ranges the commands promise. Built and run by scripts/fuzz.
-#include "calendar.h"
 #include "cli_options.h"
+#include "date_serial.h"
 #include "terminal_text.h"
 
 #include <cmath>

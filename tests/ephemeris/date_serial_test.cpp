@@ -1,6 +1,6 @@
 // Calendar serials, weekdays and names. Reference serials and weekdays were counted with an
 // independent proleptic Gregorian calendar (Python's datetime); day 0 is 30 December 1899.
-#include "calendar.h"
+#include "date_serial.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "calendar.h"
+#include "date_serial.h"
 
 #include <array>
 
