@@ -2,6 +2,7 @@
 
 #include "alarm_grade.h"
 #include "alarm_view.h"
+#include "clock_designators.h"
 #include "help_window.h"
 #include "main_program_path.h"
 #include "platform_services.h"

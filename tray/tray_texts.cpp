@@ -1,6 +1,6 @@
 #include "tray_texts.h"
 
-#include <QLocale>
+#include <QString>
 
 QString trayDateText(biteclock::DateSerial date) {
     const biteclock::CalendarDate c = biteclock::calendarDate(date);
@@ -8,18 +8,6 @@ QString trayDateText(biteclock::DateSerial date) {
     const std::string_view name = biteclock::monthName(c.month);
     const QString month = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).trimmed();
     return QStringLiteral("%1 %2 %3").arg(c.day).arg(month).arg(c.year);
-}
-
-biteclock::ClockDesignators platformClockDesignators() {
-    const QLocale locale;
-    biteclock::ClockDesignators d;
-    if (!locale.amText().isEmpty()) {
-        d.am = locale.amText().toStdString();
-    }
-    if (!locale.pmText().isEmpty()) {
-        d.pm = locale.pmText().toStdString();
-    }
-    return d;
 }
 
 QColor colourFromNumberText(const std::string& text) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "clock_text.h"
 #include "date_serial.h"
 
 #include <QColor>
@@ -9,9 +8,6 @@
 
 /// A date as the companion shows it: day, month name, year ("14 March 2024").
 QString trayDateText(biteclock::DateSerial date);
-
-/// The platform's AM and PM designators for the clock texts.
-biteclock::ClockDesignators platformClockDesignators();
 
 /// The colour of a packed colour number (red + 256 * green + 65536 * blue) kept as decimal text;
 /// black when the text is not a colour number.
