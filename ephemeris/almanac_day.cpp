@@ -14,6 +14,8 @@ namespace {
 constexpr const char* kCantCalc = "Can't Calc";
 constexpr const char* kBlankPeriodField = "     ";
 const std::string kBlankPeriodText(15, ' ');
+/// The gauge's line ends this many twips short of the Moon picture's left edge.
+constexpr double kGaugeLineGapTwips = 15;
 
 std::size_t slot(int i) {
     return static_cast<std::size_t>(i);
@@ -378,7 +380,7 @@ void AlmanacDay::lundist() {
     lunarDistanceEarthRadii = d.earthRadii;
     main.Label13 = std::to_string(d.kilometres);
     main.Image2Left = d.gaugeX * gaugeScale;
-    main.Line1X2 = main.Image2Left - 15;
+    main.Line1X2 = main.Image2Left - kGaugeLineGapTwips;
 }
 
 } // namespace biteclock

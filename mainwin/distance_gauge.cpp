@@ -6,6 +6,8 @@ namespace {
 
 constexpr int kPictureSide = 28;
 constexpr double kEarthCentreTwips = 180;
+/// Twips in one pixel of the gauge's picture as it was drawn at its designed size.
+constexpr double kTwipsPerPicturePixel = 15.0;
 
 } // namespace
 
@@ -27,7 +29,7 @@ void DistanceGauge::setPicture(const QPixmap& picture) {
 
 int DistanceGauge::pictureLeftPixels() const {
     // The picture must stay inside the gauge whatever the width.
-    const double scale = (width() - kPictureSide) / (kWidthTwips - kPictureSide * 15.0);
+    const double scale = (width() - kPictureSide) / (kWidthTwips - kPictureSide * kTwipsPerPicturePixel);
     return qRound(pictureLeft_ * scale);
 }
 
@@ -38,7 +40,7 @@ QSize DistanceGauge::sizeHint() const {
 void DistanceGauge::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = (width() - kPictureSide) / (kWidthTwips - kPictureSide * 15.0);
+    const double scale = (width() - kPictureSide) / (kWidthTwips - kPictureSide * kTwipsPerPicturePixel);
     const double middle = height() / 2.0;
     const double earthX = kEarthCentreTwips * scale;
     const double earthRadius = kPictureSide / 2.0 - 3;
