@@ -3,6 +3,7 @@
 #include "activation_watcher.h"
 #include "chart_colour.h"
 #include "chart_type.h"
+#include "clock_designators.h"
 #include "colour_chooser.h"
 #include "daily_refresh.h"
 #include "date_rules.h"
@@ -23,6 +24,7 @@
 #include "settings_panel.h"
 #include "spinner.h"
 #include "stored_location.h"
+#include "version.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,7 +37,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -47,18 +48,9 @@
 #include <cmath>
 #include <optional>
 
-#ifndef BITECLOCK_VERSION
-#define BITECLOCK_VERSION "0.0.0"
-#endif
-
 using biteclock::DateSerial;
 
 namespace {
-
-biteclock::ClockDesignators localDesignators() {
-    const QLocale locale;
-    return {locale.amText().toStdString(), locale.pmText().toStdString()};
-}
 
 DateSerial serialOf(const QDate& date) {
     return biteclock::dateSerial(date.year(), date.month(), date.day());
@@ -90,7 +82,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                                       : std::move(services.journalFolder))
     , shared_(services.store)
     , mainSettings_(services.store)
-    , day_(biteclock::AlmanacFlavour::Main, localDesignators())
+    , day_(biteclock::AlmanacFlavour::Main, platformClockDesignators())
     , colours_(services.colours)
     , printers_(services.printers) {
     if (colours_ == nullptr) {
@@ -667,7 +659,7 @@ void MainWindow::mnuabout_Click() {
     messages_.show(QStringLiteral("About Biteclock"),
                    QStringLiteral("Biteclock %1\n\nA solunar fishing almanac: sun, Moon and the best fishing "
                                   "times of the day for your place, for any date from 1901 to 2200.")
-                       .arg(QStringLiteral(BITECLOCK_VERSION)),
+                       .arg(QString::fromLatin1(biteclock::kVersion)),
                    MessageService::Icon::Information);
 }
 

@@ -6,6 +6,7 @@
 #include "qt_time_zone_source.h"
 #include "settings_store.h"
 #include "single_instance.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -27,7 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Biteclock"));
     QApplication::setApplicationName(QStringLiteral("Biteclock"));
-    QApplication::setApplicationVersion(QStringLiteral(BITECLOCK_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(biteclock::kVersion));
 
     // A second start brings the running window forward instead of opening another one, which would
     // work on the same store and undo what the first one writes.

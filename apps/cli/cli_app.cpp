@@ -6,15 +6,12 @@
 #include "day_record.h"
 #include "phase_table.h"
 #include "terminal_text.h"
+#include "version.h"
 
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <type_traits>
-
-#ifndef BITECLOCK_VERSION
-#define BITECLOCK_VERSION "0.0.0"
-#endif
 
 namespace biteclock::cli {
 namespace {
@@ -293,7 +290,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 std::string text = usageText();
                 return finishOutput(text, out, err);
             } else if constexpr (std::is_same_v<T, VersionCommand>) {
-                std::string text = std::string("biteclock-cli ") + BITECLOCK_VERSION + "\n";
+                std::string text = std::string("biteclock-cli ") + kVersion + "\n";
                 return finishOutput(text, out, err);
             } else if constexpr (std::is_same_v<T, DayCommand>) {
                 return runDay(command, out, err, environment);

@@ -5,6 +5,7 @@
 #include "settings_store.h"
 #include "system_tray_backend.h"
 #include "tray_companion.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Biteclock"));
     QApplication::setApplicationName(QStringLiteral("Bitetray"));
-    QApplication::setApplicationVersion(QStringLiteral(BITECLOCK_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(biteclock::kVersion));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // One companion per session: a second start (by hand, or a second log-on entry) ends quietly.

@@ -1,5 +1,6 @@
 // The main window's start-up, its refresh on activation, the menu actions and what a restart keeps.
 #include "activation_watcher.h"
+#include "version.h"
 #include "window_fixture.h"
 
 #include <QDialog>
@@ -161,7 +162,11 @@ TEST_F(MainWindowTest, HelpAboutAndTheSettingsPanelPlace) {
     w.mnuabout_Click();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Information);
-    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("Biteclock 0.")));
+    // The version the build was configured with, not a stand-in.
+    EXPECT_TRUE(messages.messages[0].text.startsWith(
+        QStringLiteral("Biteclock %1\n").arg(QLatin1String(biteclock::kVersion))))
+        << messages.messages[0].text.toStdString();
+    EXPECT_STRNE(biteclock::kVersion, "0.0.0");
 
     w.mnualarm_Click();
     EXPECT_FALSE(w.mnualarm->isEnabled());
