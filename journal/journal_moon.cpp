@@ -3,7 +3,6 @@
 #include "daily_refresh.h"
 #include "moon_phase.h"
 
-#include <exception>
 #include <utility>
 
 namespace biteclock {
@@ -27,29 +26,25 @@ private:
 } // namespace
 
 std::optional<JournalMoon> journalMoon(AlmanacDay& day, DateSerial tripDate) {
-    try {
-        const ContextRestorer restorer(day);
-        loadPhaseTableFor(day, tripDate);
+    const ContextRestorer restorer(day);
+    loadPhaseTableFor(day, tripDate);
 
-        day.AlmanacDate = tripDate;
-        day.journal.Label14 = {};
-        day.ShowPhaseLabels = true;
-        day.JournalPhaseLabel = true;
-        day.calcmoon();
+    day.AlmanacDate = tripDate;
+    day.journal.Label14 = {};
+    day.ShowPhaseLabels = true;
+    day.JournalPhaseLabel = true;
+    day.calcmoon();
 
-        JournalMoon moon;
-        moon.moonPictureId = day.MoonPictureId;
-        moon.moonAge = day.MoonAge;
-        moon.dayRating = day.DayRating;
-        moon.ratingText = day.RatingText;
-        moon.caption = day.journal.Label14;
-        if (const auto grade = ratingGrade(day.DayRating)) {
-            moon.ratingIconId = grade->fishIconId;
-        }
-        return moon;
-    } catch (const std::exception&) {
-        return std::nullopt;
+    JournalMoon moon;
+    moon.moonPictureId = day.MoonPictureId;
+    moon.moonAge = day.MoonAge;
+    moon.dayRating = day.DayRating;
+    moon.ratingText = day.RatingText;
+    moon.caption = day.journal.Label14;
+    if (const auto grade = ratingGrade(day.DayRating)) {
+        moon.ratingIconId = grade->fishIconId;
     }
+    return moon;
 }
 
 } // namespace biteclock

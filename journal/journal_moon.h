@@ -22,8 +22,8 @@ struct JournalMoon {
 /// Runs the main window's almanac for a trip's date (1901 to 2200): the new and full moon table (a
 /// January date takes the previous year's table, as the daily display does), then phase and rating
 /// with the caption directed to the journal. The main window's context is put back exactly as it was
-/// afterwards, its date, table and results included, whatever happens inside. None when the
-/// computation failed.
+/// afterwards, its date, table and results included, also when an allocation fails (the only thing
+/// that can throw here). Always holds a value for a date in the almanac's years.
 std::optional<JournalMoon> journalMoon(AlmanacDay& day, DateSerial tripDate);
 
 } // namespace biteclock
