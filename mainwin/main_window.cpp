@@ -19,7 +19,6 @@
 #include "observer.h"
 #include "prediction_chart.h"
 #include "qt_print_service.h"
-#include "resizer.h"
 #include "selected_date.h"
 #include "settings_panel.h"
 #include "spinner.h"
@@ -41,7 +40,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -55,17 +53,6 @@ namespace {
 DateSerial serialOf(const QDate& date) {
     return biteclock::dateSerial(date.year(), date.month(), date.day());
 }
-
-/// The desktop tools that show the region and language settings, in order of preference.
-struct RegionTool {
-    const char* program;
-    const char* argument;
-};
-constexpr RegionTool kRegionTools[] = {
-    {"gnome-control-center", "region"},  {"systemsettings", "kcm_regionandlang"},
-    {"systemsettings5", "kcm_formats"},  {"cinnamon-settings", "region"},
-    {"xfce4-settings-manager", nullptr},
-};
 
 } // namespace
 
@@ -105,157 +92,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::buildWidgets() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    central->installEventFilter(this);
-    auto* grid = new QGridLayout(central);
-    grid->setSpacing(6);
-
-    dayView_ = std::make_unique<DayView>(central);
-    dateEntry_ = new DateEntry(day_, clock_, *this, central);
-
-    // The day's frames keep their natural height; the room below them stays at the bottom.
-    for (QWidget* frame : std::initializer_list<QWidget*>{dateEntry_, dayView_->sunFrame, dayView_->moonFrame,
-                                                          dayView_->periodsFrame}) {
-        frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    }
-    auto* left = new QVBoxLayout;
-    left->addWidget(dateEntry_);
-    left->addWidget(dayView_->sunFrame);
-    left->addWidget(dayView_->moonFrame);
-    left->addWidget(dayView_->periodsFrame);
-    left->addStretch();
-    grid->addLayout(left, 0, 0, 3, 1);
-
-    auto* topRight = new QHBoxLayout;
-    // The prediction keeps its size; the distance gauge takes the width.
-    dayView_->predictionFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    topRight->addWidget(dayView_->predictionFrame);
-    topRight->addWidget(dayView_->distanceFrame, 1);
-    grid->addLayout(topRight, 0, 1);
-
-    // The prediction rows and, in their place while it is open, the settings panel: two pages of one
-    // stack, so that the window keeps its size whichever is shown.
-    graphStack_ = new QStackedWidget(central);
-    auto* graphArea = new QWidget(graphStack_);
-    auto* graphLayout = new QVBoxLayout(graphArea);
-    graphLayout->setContentsMargins(0, 0, 0, 0);
-    MSChart1 = new PredictionChart(graphArea);
-    MSChart1->setMinimumSize(440, 300);
-    graphLayout->addWidget(MSChart1, 1);
-    MSChart1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    MSChart1->setAccessibleName(tr("Prediction graph"));
-    graphDaysFrame = new QGroupBox(tr("Graph days"), graphArea);
-    graphDaysFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    auto* daysLayout = new QHBoxLayout(graphDaysFrame);
-    Text11 = new QLineEdit(graphDaysFrame);
-    Text11->setFixedWidth(40);
-    Text11->setAlignment(Qt::AlignRight);
-    Text11->installEventFilter(this);
-    UpDown3 = new Spinner(graphDaysFrame);
-    UpDown3->setBuddy(Text11);
-    UpDown3->setRange(kMinGraphDays, kMaxGraphDays);
-    UpDown3->setFixedSize(17, Text11->sizeHint().height());
-    daysLayout->addWidget(Text11);
-    daysLayout->addWidget(UpDown3);
-    daysLayout->addStretch();
-    graphLayout->addWidget(graphDaysFrame);
-    Text11->setAccessibleName(tr("Graph days"));
-    UpDown3->setAccessibleName(tr("Graph days up or down"));
-
-    panel_ = new SettingsPanel({store_, messages_, help_, zones_, QStringLiteral("Biteclock")}, graphStack_);
-    graphStack_->addWidget(graphArea);
-    graphStack_->addWidget(panel_);
-    graphStack_->setCurrentWidget(graphArea);
-    grid->addWidget(graphStack_, 1, 1, 2, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Command1 = new QPushButton(QStringLiteral("&Journal"), central);
-    Command3 = new QPushButton(QStringLiteral("&Exit"), central);
-    Command1->setAccessibleName(tr("Journal"));
-    Command3->setAccessibleName(tr("Exit"));
-    for (QPushButton* b : {Command1, Command3}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    // A larger window gives its room to the graph; the day's frames keep their natural size.
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 1);
-    grid->setRowStretch(2, 1);
-
-    for (QWidget* frame : std::initializer_list<QWidget*>{dateEntry_, dayView_->sunFrame, dayView_->moonFrame,
-                                                          dayView_->periodsFrame, dayView_->predictionFrame,
-                                                          dayView_->distanceFrame}) {
-        frame->installEventFilter(this);
-    }
-
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &QWidget::close);
-    connect(Text11, &QLineEdit::returnPressed, this, [this] { Text11_KeyPress(Qt::Key_Return); });
-    connect(UpDown3, &Spinner::changed, this, &MainWindow::UpDown3_Change);
-    connect(MSChart1, &PredictionChart::pointSelected, this, &MainWindow::MSChart1_PointSelected);
-    connect(MSChart1, &PredictionChart::pointActivated, this, &MainWindow::MSChart1_PointActivated);
-    connect(MSChart1, &PredictionChart::plotSelected, this, &MainWindow::MSChart1_PlotSelected);
-    connect(MSChart1, &PredictionChart::plotActivated, this, &MainWindow::MSChart1_PlotSelected);
-    connect(panel_, &SettingsPanel::refreshRequested, this, &MainWindow::Activateform);
-    connect(panel_, &SettingsPanel::closeRequested, this, &MainWindow::closeSettingsPanel);
-    connect(panel_, &SettingsPanel::daySpinnerFocusRequested, this,
-            [this] { dateEntry_->focusDaySpinner(); });
-}
-
-void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    mnuprintcal = file->addAction(QStringLiteral("&Print Calendar"), this, &MainWindow::mnuprintcal_Click);
-    file->addSeparator();
-    mnuexit = file->addAction(QStringLiteral("&Exit"), this, &QWidget::close);
-
-    QMenu* settings = menuBar()->addMenu(tr("&Settings"));
-    mnualarm = settings->addAction(QStringLiteral("&Program Settings"), this, &MainWindow::mnualarm_Click);
-    settings->addSeparator();
-    mnurevmoon =
-        settings->addAction(QStringLiteral("&Reverse Moon Image"), this, &MainWindow::mnurevmoon_Click);
-    // Ticked while the pictures show the Moon as seen from the southern hemisphere; the handler turns
-    // the flag over and the tick follows it.
-    mnurevmoon->setCheckable(true);
-    mnudaterep =
-        settings->addAction(QStringLiteral("&Date Representation"), this, &MainWindow::mnudaterep_Click);
-    mnuregional =
-        settings->addAction(QStringLiteral("R&egional Settings"), this, &MainWindow::mnuregional_Click);
-    settings->addSeparator();
-    mnutextip = settings->addAction(QStringLiteral("Field &Tips"));
-    mnutextip->setCheckable(true);
-    // The handler sets the tick itself: undo the toggle the menu has already made.
-    connect(mnutextip, &QAction::triggered, this, [this] {
-        mnutextip->setChecked(!mnutextip->isChecked());
-        mnutextip_Click();
-    });
-
-    QMenu* graphs = menuBar()->addMenu(QStringLiteral("&Graphs"));
-    graphs->setObjectName(QStringLiteral("mnuGraphs"));
-    // One chart type at a time: the entries are a group of radio items.
-    auto* chartTypes = new QActionGroup(graphs);
-    chartTypes->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (const ChartMenuEntry& entry : kChartMenuEntries) {
-        QAction* action = graphs->addAction(QString::fromLatin1(entry.text));
-        chartTypes->addAction(action);
-        action->setObjectName(QString::fromLatin1(entry.control));
-        action->setCheckable(true);
-        const int type = static_cast<int>(entry.type);
-        connect(action, &QAction::triggered, this, [this, type] { chartTypeEntry_Click(type); });
-        chartTypeEntries_.append(action);
-    }
-    graphs->addSeparator();
-    mnubackcol = graphs->addAction(QStringLiteral("&Background Color"), this, &MainWindow::mnubackcol_Click);
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    mnuhelptopics = help->addAction(QStringLiteral("&Help Topics"), this, &MainWindow::mnuhelptopics_Click);
-    help->addSeparator();
-    mnuabout = help->addAction(QStringLiteral("&About"), this, &MainWindow::mnuabout_Click);
-}
 
 void MainWindow::Form_Load() {
     windowLoading_ = true;
@@ -328,22 +164,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         mainSettings_.setWindowGeometry(geometry);
     }
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (CResize != nullptr) {
-        CResize->Resize(this);
-    }
-}
-
-void MainWindow::newResizer() {
-    delete CResize;
-    CResize = new Resizer(this);
-    CResize->setReferenceTextBox(dateEntry_->Text1());
-    connect(CResize, &Resizer::ResizeError, this, [this](int, const QString& description) {
-        messages_.show(QStringLiteral("Resize Error"), description, MessageService::Icon::Critical);
-    });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -434,9 +254,6 @@ void MainWindow::datrep() {
         mainSettings_.setDayFirst(true);
     }
     MSChart1->hideSelectedDate();
-    // The moved fields become the reference layout of a new resizer.
-    newResizer();
-    CResize->Resize(this);
     if (!windowLoading_) {
         graph();
     }
@@ -636,63 +453,4 @@ void MainWindow::mnurevmoon_Click() {
     mnurevmoon->setChecked(!day_.moonorth);
     datechanged();
     shared_.setMoonNorth(day_.moonorth);
-}
-
-void MainWindow::mnuregional_Click() {
-    for (const RegionTool& tool : kRegionTools) {
-        const QString program = QStandardPaths::findExecutable(QLatin1String(tool.program));
-        if (program.isEmpty()) {
-            continue;
-        }
-        const QStringList arguments =
-            tool.argument != nullptr ? QStringList{QLatin1String(tool.argument)} : QStringList{};
-        launcher_.startDetached(program, arguments); // a failure to start is not reported
-        return;
-    }
-}
-
-void MainWindow::mnuhelptopics_Click() {
-    help_.showContents();
-}
-
-void MainWindow::mnuabout_Click() {
-    messages_.show(QStringLiteral("About Biteclock"),
-                   QStringLiteral("Biteclock %1\n\nA solunar fishing almanac: sun, Moon and the best fishing "
-                                  "times of the day for your place, for any date from 1901 to 2200.")
-                       .arg(QString::fromLatin1(biteclock::kVersion)),
-                   MessageService::Icon::Information);
-}
-
-void MainWindow::Command1_Click() {
-    if (journal_ == nullptr) {
-        journal_ = new Form3(
-            day_, messages_, &help_, journalFolder_, clock_, monthFirst_, tipsOn_,
-            [](int id) { return IconProvider::pixmap(id, QSize(32, 32)); }, mainSettings_.chartColour(),
-            this);
-    }
-    // The date order, the tips and the colour may have changed since the journal was last open.
-    journal_->setMonthFirst(monthFirst_);
-    journal_->setTipsShown(tipsOn_);
-    journal_->setChartColour(mainSettings_.chartColour());
-    journal_->show();
-    journal_->raise();
-    journal_->activateWindow();
-}
-
-Form4* MainWindow::printWindow() const {
-    return printWindow_.data();
-}
-
-void MainWindow::mnuprintcal_Click() {
-    if (printWindow_) {
-        printWindow_->raise();
-        printWindow_->activateWindow();
-        return;
-    }
-    auto* form = new Form4(day_, store_, messages_, *printers_, monthFirst_, this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    // The legend names the offset and the zone as the settings panel shows them when the page is made.
-    form->setZoneTexts([this] { return Form4::ZoneTexts{panel_->Text17->text(), panel_->Text16->text()}; });
-    printWindow_ = form;
-    form->show();
 }

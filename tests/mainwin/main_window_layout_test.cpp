@@ -97,11 +97,20 @@ TEST_F(MainWindowLayoutTest, TheGraphTakesTheRoomOfALargerWindow) {
     QApplication::processEvents();
     const QSize chartBefore = w.graphChart()->size();
     const int sunBefore = w.dayView().sunFrame->height();
+    const QRect dayFieldBefore = w.dateEntry()->Text1()->geometry();
+    const QSize dateFrameBefore = w.dateEntry()->size();
     w.resize(w.width() + 600, w.height() + 400);
     QApplication::processEvents();
     EXPECT_GE(w.graphChart()->width(), chartBefore.width() + 550);
     EXPECT_GE(w.graphChart()->height(), chartBefore.height() + 350);
     EXPECT_EQ(w.dayView().sunFrame->height(), sunBefore);
+    // Nothing scales the date fields: they stay where the date order put them, at their size.
+    EXPECT_EQ(w.dateEntry()->Text1()->geometry(), dayFieldBefore);
+    EXPECT_EQ(w.dateEntry()->size().height(), dateFrameBefore.height());
+    // Shrinking back gives the room back to the graph alone.
+    w.resize(w.sizeHint());
+    QApplication::processEvents();
+    EXPECT_EQ(w.graphChart()->size(), chartBefore);
 }
 
 TEST_F(MainWindowLayoutTest, OpeningAndClosingTheSettingsPanelKeepsTheWindowsSize) {
