@@ -96,6 +96,12 @@ void keepToContents(QGroupBox* frame) {
 } // namespace
 
 DayView::DayView(QWidget* parent) {
+    buildSunAndMoon(parent);
+    buildPeriodsAndPrediction(parent);
+    buildDistance(parent);
+}
+
+void DayView::buildSunAndMoon(QWidget* parent) {
     sunFrame = new QGroupBox(QObject::tr("Sun"), parent);
     auto* sun = new QGridLayout(sunFrame);
     Text2 = valueField(sunFrame, QObject::tr("Sunrise"));
@@ -145,7 +151,9 @@ DayView::DayView(QWidget* parent) {
     eventRow->addStretch();
     moon->addLayout(eventRow, 3, 0, 1, 3);
     keepToContents(moonFrame);
+}
 
+void DayView::buildPeriodsAndPrediction(QWidget* parent) {
     periodsFrame = new QGroupBox(QObject::tr("Fishing Times"), parent);
     auto* periods = new QGridLayout(periodsFrame);
     periods->addWidget(new QLabel(QObject::tr("Moon above"), periodsFrame), 0, 1, Qt::AlignCenter);
@@ -195,7 +203,9 @@ DayView::DayView(QWidget* parent) {
     keepToContents(predictionFrame);
     // Nothing in it grows with the width either: the distance gauge beside it takes the room.
     predictionFrame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+}
 
+void DayView::buildDistance(QWidget* parent) {
     distanceFrame = new QGroupBox(QStringLiteral("Lunar distance in Kilometers"), parent);
     auto* distance = new QVBoxLayout(distanceFrame);
     Label13 = new QLabel(distanceFrame);

@@ -56,5 +56,9 @@ public:
     int moonPictureId() const { return moonPictureId_; }
 
 private:
+    void buildSunAndMoon(QWidget* parent);
+    void buildPeriodsAndPrediction(QWidget* parent);
+    void buildDistance(QWidget* parent);
+
     int moonPictureId_ = 0;
 };
