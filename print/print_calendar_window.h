@@ -22,7 +22,7 @@ class SettingsStore;
 /// The print window " Print Calendar": the month, the year, the paper and the data to include, and
 /// the buttons that print, preview or save the month's calendar page. The page is computed on the
 /// main window's almanac context; the main window refreshes its display at its next activation.
-class Form4 final : public QDialog {
+class PrintCalendarWindow final : public QDialog {
     Q_OBJECT
 
 public:
@@ -36,8 +36,8 @@ public:
 
     /// `monthFirst` is the main window's date order; the page itself does not depend on it (its days
     /// are checked as numbers, not read back from a date text).
-    Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages, PrintService& printers,
-          bool monthFirst, QWidget* parent = nullptr);
+    PrintCalendarWindow(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages,
+                        PrintService& printers, bool monthFirst, QWidget* parent = nullptr);
 
     /// Where the zone texts come from at print time; without it they are read from the settings (the
     /// stored offset, and "Custom" or the computer's zone name).

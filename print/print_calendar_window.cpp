@@ -1,4 +1,4 @@
-#include "form4.h"
+#include "print_calendar_window.h"
 
 #include "calendar.h"
 #include "platform_services.h"
@@ -39,8 +39,9 @@ QString monthText(int month) {
 
 } // namespace
 
-Form4::Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages,
-             PrintService& printers, bool monthFirst, QWidget* parent)
+PrintCalendarWindow::PrintCalendarWindow(biteclock::AlmanacDay& day, SettingsStore& store,
+                                         MessageService& messages, PrintService& printers, bool monthFirst,
+                                         QWidget* parent)
     : QDialog(parent)
     , day_(day)
     , store_(store)
@@ -51,7 +52,7 @@ Form4::Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& m
     Form_Load();
 }
 
-void Form4::buildControls() {
+void PrintCalendarWindow::buildControls() {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("Form4"));
 
@@ -137,15 +138,15 @@ void Form4::buildControls() {
     layout->addLayout(buttons);
     layout->addWidget(statusLine);
 
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(previewButton, &QPushButton::clicked, this, &Form4::Preview_Click);
-    connect(pdfButton, &QPushButton::clicked, this, &Form4::SavePdf_Click);
+    connect(Command1, &QPushButton::clicked, this, &PrintCalendarWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PrintCalendarWindow::Command2_Click);
+    connect(previewButton, &QPushButton::clicked, this, &PrintCalendarWindow::Preview_Click);
+    connect(pdfButton, &QPushButton::clicked, this, &PrintCalendarWindow::SavePdf_Click);
     connect(yearUp, &QToolButton::clicked, this, [this] { UpDown1_Change(1); });
     connect(yearDown, &QToolButton::clicked, this, [this] { UpDown1_Change(-1); });
 }
 
-void Form4::Form_Load() {
+void PrintCalendarWindow::Form_Load() {
     const CalendarOptions o = PrintSettings(store_).load();
     Check4->setChecked(o.prediction);
     Check1->setChecked(o.sunrise);
@@ -159,12 +160,12 @@ void Form4::Form_Load() {
     UpDown1->setEnabled(true);
 }
 
-void Form4::showMonthOf(QDate date) {
+void PrintCalendarWindow::showMonthOf(QDate date) {
     Combo1->setCurrentIndex(date.month() - 1);
     Text1->setText(QString::number(date.year()));
 }
 
-CalendarOptions Form4::options() const {
+CalendarOptions PrintCalendarWindow::options() const {
     CalendarOptions o;
     o.prediction = Check4->isChecked();
     o.sunrise = Check1->isChecked();
@@ -175,7 +176,7 @@ CalendarOptions Form4::options() const {
     return o;
 }
 
-std::optional<int> Form4::checkedYear() {
+std::optional<int> PrintCalendarWindow::checkedYear() {
     bool ok = false;
     const int year = Text1->text().trimmed().toInt(&ok);
     if (ok && year >= biteclock::kFirstYear && year <= biteclock::kLastYear) {
@@ -191,7 +192,7 @@ std::optional<int> Form4::checkedYear() {
     return std::nullopt;
 }
 
-std::optional<CalendarRequest> Form4::request() {
+std::optional<CalendarRequest> PrintCalendarWindow::request() {
     const auto year = checkedYear();
     if (!year) {
         return std::nullopt;
@@ -205,7 +206,7 @@ std::optional<CalendarRequest> Form4::request() {
     return r;
 }
 
-Form4::ZoneTexts Form4::currentZoneTexts() const {
+PrintCalendarWindow::ZoneTexts PrintCalendarWindow::currentZoneTexts() const {
     if (zoneTexts_) {
         return zoneTexts_();
     }
@@ -219,13 +220,13 @@ Form4::ZoneTexts Form4::currentZoneTexts() const {
     return zone;
 }
 
-void Form4::showStatus(const QString& text) {
+void PrintCalendarWindow::showStatus(const QString& text) {
     statusLine->setText(text);
     statusLine->setAccessibleName(text.isEmpty() ? QStringLiteral("Status")
                                                  : QStringLiteral("Status: ") + text);
 }
 
-void Form4::send(Destination destination) {
+void PrintCalendarWindow::send(Destination destination) {
     showStatus(QString());
     auto r = request();
     if (!r) {
@@ -276,23 +277,23 @@ void Form4::send(Destination destination) {
     }
 }
 
-void Form4::Command1_Click() {
+void PrintCalendarWindow::Command1_Click() {
     send(Destination::Printer);
 }
 
-void Form4::Command2_Click() {
+void PrintCalendarWindow::Command2_Click() {
     close();
 }
 
-void Form4::Preview_Click() {
+void PrintCalendarWindow::Preview_Click() {
     send(Destination::Preview);
 }
 
-void Form4::SavePdf_Click() {
+void PrintCalendarWindow::SavePdf_Click() {
     send(Destination::Pdf);
 }
 
-void Form4::UpDown1_Change(int step) {
+void PrintCalendarWindow::UpDown1_Change(int step) {
     bool ok = false;
     int year = Text1->text().trimmed().toInt(&ok);
     if (!ok) {

@@ -33,7 +33,7 @@ struct AlmanacDay;
 /// The controls carry their designer names as object names (Text1 day, Text13 month, Text14 year,
 /// Text8 entry number, Command1 save, Command2 close, Command3 help, Command4 back, Command5 next,
 /// Command6 clear, ...).
-class Form3 : public QWidget {
+class JournalWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -47,10 +47,10 @@ public:
     /// back afterwards. `monthFirst` is the date representation, `tipsShown` the field tips setting
     /// (both applied each time the window opens), `chartColour` the picture background as
     /// red + 256 * green + 65536 * blue. `help` may be null (no help button then).
-    Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
-          const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
-          PictureLookup pictures, int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
-    ~Form3() override;
+    JournalWindow(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
+                  const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
+                  PictureLookup pictures, int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
+    ~JournalWindow() override;
 
     void setMonthFirst(bool monthFirst);
     void setTipsShown(bool tipsShown);

@@ -1,7 +1,7 @@
 // The journal window's controls: their captions, lists, tips and accessible names, and where they
-// sit. What the controls do is in form3.cpp.
+// sit. What the controls do is in journal_window.cpp.
 #include "almanac_day.h"
-#include "form3.h"
+#include "journal_window.h"
 #include "notes_wrap.h"
 #include "up_down_buttons.h"
 
@@ -63,7 +63,7 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
 
 } // namespace
 
-void Form3::buildControls() {
+void JournalWindow::buildControls() {
     QHBoxLayout* entryRow = buildEntryRow();
     buildDateFrame();
     QFormLayout* form = buildRecordForm();
@@ -100,7 +100,7 @@ void Form3::buildControls() {
     connectControls();
 }
 
-QHBoxLayout* Form3::buildEntryRow() {
+QHBoxLayout* JournalWindow::buildEntryRow() {
     Text8 = textBox(QStringLiteral("Text8"), this);
     Text8->setText(QStringLiteral("1"));
     Text8->setMaxLength(16);
@@ -119,7 +119,7 @@ QHBoxLayout* Form3::buildEntryRow() {
     return entryRow;
 }
 
-void Form3::buildDateFrame() {
+void JournalWindow::buildDateFrame() {
     Frame1 = new QGroupBox(QStringLiteral("Date"), this);
     Text1 = textBox(QStringLiteral("Text1"), Frame1);
     Text13 = textBox(QStringLiteral("Text13"), Frame1);
@@ -140,7 +140,7 @@ void Form3::buildDateFrame() {
     dateLayout_ = new QHBoxLayout(Frame1);
 }
 
-QFormLayout* Form3::buildRecordForm() {
+QFormLayout* JournalWindow::buildRecordForm() {
     Text200 = new QPlainTextEdit(this);
     Text200->setObjectName(QStringLiteral("Text200"));
     Text200->setTabChangesFocus(true);
@@ -176,7 +176,7 @@ QFormLayout* Form3::buildRecordForm() {
     return form;
 }
 
-QVBoxLayout* Form3::buildMoonColumn() {
+QVBoxLayout* JournalWindow::buildMoonColumn() {
     Image1 = new QLabel(this);
     Image2 = new QLabel(this);
     for (QLabel* picture : {Image1, Image2}) {
@@ -203,7 +203,7 @@ QVBoxLayout* Form3::buildMoonColumn() {
     return moonColumn;
 }
 
-QHBoxLayout* Form3::buildButtons() {
+QHBoxLayout* JournalWindow::buildButtons() {
     Command1 = new QPushButton(QStringLiteral("&Save Entry"), this);
     Command6 = new QPushButton(QStringLiteral("&Clear Entry"), this);
     Command3 = new QPushButton(QStringLiteral("&Help"), this);
@@ -218,7 +218,7 @@ QHBoxLayout* Form3::buildButtons() {
     return buttons;
 }
 
-void Form3::nameControls() {
+void JournalWindow::nameControls() {
     // The two position fields share one caption, and the spinners' arrows have none: say which is
     // which. The other fields are named by their captions, the buttons by their own texts.
     Text9->setAccessibleName(QStringLiteral("G.P.S mark or location: latitude or name"));
@@ -232,7 +232,7 @@ void Form3::nameControls() {
     showMoonNames();
 }
 
-void Form3::showMoonNames() {
+void JournalWindow::showMoonNames() {
     // A picture or a value label is known to a screen reader only by its name: what it is, then
     // what it shows.
     const auto named = [](const QString& what, const QString& value) {
@@ -244,17 +244,17 @@ void Form3::showMoonNames() {
     Label14->setAccessibleName(named(QStringLiteral("New or full moon"), Label14->text()));
 }
 
-void Form3::connectControls() {
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form3::Command6_Click);
-    connect(Text200->document(), &QTextDocument::contentsChanged, this, &Form3::fitNotesWrap);
-    connect(Text8, &QLineEdit::returnPressed, this, &Form3::goToTypedEntry);
+void JournalWindow::connectControls() {
+    connect(Command1, &QPushButton::clicked, this, &JournalWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &JournalWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &JournalWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &JournalWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &JournalWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &JournalWindow::Command6_Click);
+    connect(Text200->document(), &QTextDocument::contentsChanged, this, &JournalWindow::fitNotesWrap);
+    connect(Text8, &QLineEdit::returnPressed, this, &JournalWindow::goToTypedEntry);
     for (QLineEdit* box : {Text1, Text13, Text14}) {
-        connect(box, &QLineEdit::returnPressed, this, &Form3::dateentered);
+        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::dateentered);
         connect(box, &QLineEdit::textEdited, this, [this] { dateEdited_ = true; });
     }
     connect(UpDown1, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
@@ -267,7 +267,7 @@ void Form3::connectControls() {
             [this] { stepDateBox(Text14, -1, biteclock::kFirstYear, biteclock::kLastYear); });
 }
 
-void Form3::placeDateBoxes() {
+void JournalWindow::placeDateBoxes() {
     while (dateLayout_->count() > 0) {
         delete dateLayout_->takeAt(0);
     }
@@ -295,7 +295,7 @@ void Form3::placeDateBoxes() {
     }
 }
 
-void Form3::setTips(bool shown) {
+void JournalWindow::setTips(bool shown) {
     const std::pair<QWidget*, const char*> tips[] = {
         {Command1, "Saves current entry data."},
         {Command4, "Back to last entry."},
