@@ -1,6 +1,5 @@
 // The field tips: the three windows' tables and switching them on and off.
 #include "field_tips.h"
-#include "gui_test_application.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +81,6 @@ TEST(FieldTips, EachControlOnceAndNoEmptyText) {
 }
 
 TEST(FieldTips, SwitchedOnAndOff) {
-    guiTestApplication();
     QWidget window;
     FieldMap fields;
     std::vector<QWidget*> widgets;
@@ -106,7 +104,6 @@ TEST(FieldTips, SwitchedOnAndOff) {
 }
 
 TEST(FieldTips, MissingFieldsAreSkipped) {
-    guiTestApplication();
     QLineEdit day;
     tooltipsshow(journalTips(), {{QStringLiteral("Text1"), &day}});
     EXPECT_EQ(day.toolTip().toStdString(), "Enter Day");
