@@ -95,7 +95,10 @@ void JournalWindow::buildControls() {
     grid->addLayout(moonColumn, 0, 1, 3, 1);
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->addWidget(statusLine_, 4, 0, 1, 2);
+    // The record's column and the form's row take the room a larger window gives, and the notes,
+    // the one field that can use it, take it within the form.
     grid->setColumnStretch(0, 1);
+    grid->setRowStretch(2, 1);
 
     connectControls();
 }
@@ -145,8 +148,9 @@ QFormLayout* JournalWindow::buildRecordForm() {
     Text200->setObjectName(QStringLiteral("Text200"));
     Text200->setTabChangesFocus(true);
     Text200->setWordWrapMode(notesWrapMode(QString()));
+    // Four lines at the least; whatever the window grows by goes to the notes.
     Text200->setMinimumHeight(Text200->fontMetrics().lineSpacing() * 4);
-    Text200->setMaximumHeight(Text200->fontMetrics().lineSpacing() * 8);
+    Text200->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Text3 = textBox(QStringLiteral("Text3"), this);
     Text4 = textBox(QStringLiteral("Text4"), this);
     Text5 = textBox(QStringLiteral("Text5"), this);

@@ -18,7 +18,6 @@
 #include "prediction_chart.h"
 #include "print_calendar_window.h"
 #include "qt_print_service.h"
-#include "resizer.h"
 #include "selected_date.h"
 #include "settings_panel.h"
 #include "spinner.h"
@@ -40,7 +39,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -338,22 +336,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (CResize != nullptr) {
-        CResize->Resize(this);
-    }
-}
-
-void MainWindow::newResizer() {
-    delete CResize;
-    CResize = new Resizer(this);
-    CResize->setReferenceTextBox(dateEntry_->Text1);
-    connect(CResize, &Resizer::ResizeError, this, [this](int, const QString& description) {
-        messages_.show(QStringLiteral("Resize Error"), description, MessageService::Icon::Critical);
-    });
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text11) {
         if (event->type() == QEvent::FocusOut) {
@@ -512,9 +494,6 @@ void MainWindow::datrep() {
         mainSettings_.setDayFirst(true);
     }
     MSChart1->hideSelectedDate();
-    // The moved fields become the reference layout of a new resizer.
-    newResizer();
-    CResize->Resize(this);
     if (!windowLoading_) {
         graph();
     }

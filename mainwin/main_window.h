@@ -29,7 +29,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
-class Resizer;
 class SettingsPanel;
 class Spinner;
 
@@ -112,7 +111,6 @@ public:
     PredictionChart* graphChart() const { return MSChart1; }
     /// The eight chart-type entries of the "&Graphs" menu, by chart type number.
     const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
-    Resizer* resizer() const { return CResize; }
     /// The journal window once it has been opened.
     JournalWindow* journalWindow() const { return journal_; }
     /// The print window while it is open.
@@ -146,7 +144,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -154,7 +151,6 @@ private:
     void buildWidgets();
     void buildMenus();
     void fillGraph(const std::vector<biteclock::GraphRow>& rows);
-    void newResizer();
     FieldMap mainFields() const;
     FieldMap panelFields() const;
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
@@ -179,7 +175,6 @@ private:
     SettingsPanel* panel_ = nullptr;
     PredictionChart* MSChart1 = nullptr;
     QList<QAction*> chartTypeEntries_;
-    Resizer* CResize = nullptr;
     std::unique_ptr<ColourChooser> desktopColours_;
     ColourChooser* colours_ = nullptr;
     std::unique_ptr<PrintService> desktopPrinters_;
