@@ -1,6 +1,6 @@
 #include "calendar_location.h"
 
-#include "printed_number.h"
+#include "number_print.h"
 #include "settings_store.h"
 
 namespace {
@@ -35,13 +35,13 @@ CalendarLocation storedCalendarLocation(const SettingsStore& store, const QStrin
 
 CalendarLocation calendarLocationOf(const biteclock::ObserverLocation& location, const QString& zoneName) {
     CalendarLocation l;
-    l.latitudeDegrees = printedNumber(location.latitudeDegrees);
-    l.latitudeMinutes = printedNumber(location.latitudeMinutes);
+    l.latitudeDegrees = printNumber(location.latitudeDegrees);
+    l.latitudeMinutes = printNumber(location.latitudeMinutes);
     l.northOrSouth = QString::fromStdString(location.northOrSouth);
-    l.longitudeDegrees = printedNumber(location.longitudeDegrees);
-    l.longitudeMinutes = printedNumber(location.longitudeMinutes);
+    l.longitudeDegrees = printNumber(location.longitudeDegrees);
+    l.longitudeMinutes = printNumber(location.longitudeMinutes);
     l.westOrEast = QString::fromStdString(location.westOrEast);
-    l.gmtText = printedNumber(location.gmtHours);
+    l.gmtText = printNumber(location.gmtHours);
     l.zoneName = zoneName;
     return l;
 }

@@ -1,8 +1,8 @@
 #include "calendar_page.h"
 
 #include "calendar.h"
+#include "number_print.h"
 #include "page_writer.h"
-#include "printed_number.h"
 
 namespace {
 
@@ -173,7 +173,7 @@ void CalendarPage::cell(int column) {
     if (column == 1) {
         w.write(QStringLiteral(" "));
     }
-    w.write(printedNumber(dayNumber_));
+    w.write(printNumber(dayNumber_));
     const QPointF origin = w.position();
 
     if (o.prediction) {
