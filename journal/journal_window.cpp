@@ -4,6 +4,7 @@
 #include "entry_number.h"
 #include "journal_moon.h"
 #include "notes_wrap.h"
+#include "packed_colour.h"
 #include "platform_services.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ std::string toUtf8(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// The notes box works with "\n"; the file keeps the line ends of the platform the journal came from.
+// The notes box works with "\n"; the journal file keeps CR LF, and a lone CR reads as a line end.
 std::string notesForFile(const QString& text) {
     QString notes = text;
     notes.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -112,7 +113,9 @@ void JournalWindow::setChartColour(int chartColour) {
 }
 
 void JournalWindow::applyChartColour() {
-    const QColor colour(chartColour_ & 0xFF, (chartColour_ >> 8) & 0xFF, (chartColour_ >> 16) & 0xFF);
+    // A stored number no colour packs to gives the default, as it does for the graph.
+    const QColor colour = packed_colour::toColour(chartColour_)
+                              .value_or(*packed_colour::toColour(MainSettings::kDefaultChartColour));
     for (QLabel* picture : {Image1, Image2}) {
         QPalette palette = picture->palette();
         palette.setColor(QPalette::Window, colour);

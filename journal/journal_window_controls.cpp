@@ -1,9 +1,10 @@
 // The journal window's controls: their captions, lists, tips and accessible names, and where they
 // sit. What the controls do is in journal_window.cpp.
 #include "almanac_day.h"
+#include "field_tips.h"
 #include "journal_window.h"
 #include "notes_wrap.h"
-#include "up_down_buttons.h"
+#include "spinner.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -59,6 +60,16 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
     box->setObjectName(name);
     box->setMaxLength(kFieldMaxLength);
     return box;
+}
+
+// The date boxes take any text, so their spinners are not bound to them: a click steps the box by the
+// window's own rule and checks the date. One click is one step, and the arrows never take the focus
+// from the box, which would check a half-typed date on the way.
+Spinner* dateSpinner(QWidget* parent) {
+    auto* spinner = new Spinner(parent);
+    spinner->setFocusPolicy(Qt::NoFocus);
+    spinner->setAutoRepeat(false);
+    return spinner;
 }
 
 } // namespace
@@ -131,9 +142,9 @@ void JournalWindow::buildDateFrame() {
     Text1->setFixedWidth(digitWidth * 3 + 16);
     Text13->setFixedWidth(digitWidth * 3 + 16);
     Text14->setFixedWidth(digitWidth * 5 + 16);
-    UpDown1 = new UpDownButtons(Frame1);
-    UpDown2 = new UpDownButtons(Frame1);
-    UpDown3 = new UpDownButtons(Frame1);
+    UpDown1 = dateSpinner(Frame1);
+    UpDown2 = dateSpinner(Frame1);
+    UpDown3 = dateSpinner(Frame1);
     Label1 = new QLabel(QStringLiteral("&Day"), Frame1);
     Label2 = new QLabel(QStringLiteral("&Month"), Frame1);
     Label3 = new QLabel(QStringLiteral("&Year"), Frame1);
@@ -227,7 +238,7 @@ void JournalWindow::nameControls() {
     // which. The other fields are named by their captions, the buttons by their own texts.
     Text9->setAccessibleName(QStringLiteral("G.P.S mark or location: latitude or name"));
     Text10->setAccessibleName(QStringLiteral("G.P.S mark or location: longitude or name"));
-    const std::pair<UpDownButtons*, const char*> spinners[] = {
+    const std::pair<Spinner*, const char*> spinners[] = {
         {UpDown1, "day"}, {UpDown2, "month"}, {UpDown3, "year"}};
     for (const auto& [spinner, what] : spinners) {
         spinner->upButton()->setAccessibleName(QStringLiteral("Next %1").arg(QLatin1String(what)));
@@ -261,13 +272,13 @@ void JournalWindow::connectControls() {
         connect(box, &QLineEdit::returnPressed, this, &JournalWindow::dateentered);
         connect(box, &QLineEdit::textEdited, this, [this] { dateEdited_ = true; });
     }
-    connect(UpDown1, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
-    connect(UpDown1, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text1, -1, 1, 31); });
-    connect(UpDown2, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text13, 1, 1, 12); });
-    connect(UpDown2, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text13, -1, 1, 12); });
-    connect(UpDown3, &UpDownButtons::upClicked, this,
+    connect(UpDown1, &Spinner::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
+    connect(UpDown1, &Spinner::downClicked, this, [this] { stepDateBox(Text1, -1, 1, 31); });
+    connect(UpDown2, &Spinner::upClicked, this, [this] { stepDateBox(Text13, 1, 1, 12); });
+    connect(UpDown2, &Spinner::downClicked, this, [this] { stepDateBox(Text13, -1, 1, 12); });
+    connect(UpDown3, &Spinner::upClicked, this,
             [this] { stepDateBox(Text14, 1, biteclock::kFirstYear, biteclock::kLastYear); });
-    connect(UpDown3, &UpDownButtons::downClicked, this,
+    connect(UpDown3, &Spinner::downClicked, this,
             [this] { stepDateBox(Text14, -1, biteclock::kFirstYear, biteclock::kLastYear); });
 }
 
@@ -275,7 +286,7 @@ void JournalWindow::placeDateBoxes() {
     while (dateLayout_->count() > 0) {
         delete dateLayout_->takeAt(0);
     }
-    const auto addBox = [this](QLabel* label, QLineEdit* box, UpDownButtons* spinner) {
+    const auto addBox = [this](QLabel* label, QLineEdit* box, Spinner* spinner) {
         dateLayout_->addWidget(label);
         dateLayout_->addWidget(box);
         dateLayout_->addWidget(spinner);
@@ -300,33 +311,10 @@ void JournalWindow::placeDateBoxes() {
 }
 
 void JournalWindow::setTips(bool shown) {
-    const std::pair<QWidget*, const char*> tips[] = {
-        {Command1, "Saves current entry data."},
-        {Command4, "Back to last entry."},
-        {Command5, "Advances to next entry."},
-        {Command6, "Clears current entry data. To clear permanently, click Save entry after Clear entry."},
-        {Image1, "Moon phase for date specified."},
-        {Image2, "Fish prediction for date specified."},
-        {Frame1,
-         "Date of fishing trip. Format: dd/mm/yyyy or mm/dd/yyyy depending on the Date representation "
-         "selected in Settings menu."},
-        {Text1, "Enter Day"},
-        {Text13, "Enter Month"},
-        {Text14, "Enter Year"},
-        {Text200, "Additional information regarding the fishing trip."},
-        {Text3, "Water or air temperature."},
-        {Text4, "Length of fishing trip."},
-        {Text5, "Spring or Neap."},
-        {Text6, "Wind strength in users scale."},
-        {Text7, "Quantity of fish."},
-        {Text9, "Gps latitude or name of location."},
-        {Text10, "Gps longitude or name of location"},
-        {Text11, "Best bite rate eg. 10:00am - 11:15am"},
-        {Combo1, "Wind direction."},
-        {Combo2, "Tidal condition during best bite rate."},
-        {Combo3, "Personal rating of catch."},
-    };
-    for (const auto& [widget, text] : tips) {
-        widget->setToolTip(shown ? QString::fromLatin1(text) : QString());
+    const FieldMap fields = fieldsOf(*this, journalTips());
+    if (shown) {
+        ::tooltipsshow(journalTips(), fields);
+    } else {
+        ::tooltipss(journalTips(), fields);
     }
 }

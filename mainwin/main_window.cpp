@@ -748,7 +748,7 @@ void MainWindow::mnuprintcal_Click() {
         printWindow_->activateWindow();
         return;
     }
-    auto* form = new PrintCalendarWindow(day_, store_, messages_, *printers_, monthFirst_, this);
+    auto* form = new PrintCalendarWindow(day_, store_, messages_, *printers_, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     // The legend names the offset and the zone as the settings panel shows them when the page is made.
     form->setZoneTexts([this] {

@@ -1,15 +1,7 @@
 #include "calendar_location.h"
 
 #include "number_print.h"
-#include "settings_store.h"
-
-namespace {
-
-QString shared(const SettingsStore& store, const char* key, const QString& fallback) {
-    return store.read(SettingsStore::kShared, SettingsStore::kSettings, QString::fromLatin1(key), fallback);
-}
-
-} // namespace
+#include "shared_settings.h"
 
 QString CalendarLocation::line() const {
     return QStringLiteral("Location: Lat: ") + latitudeDegrees + QStringLiteral(". ") + latitudeMinutes +
@@ -18,16 +10,16 @@ QString CalendarLocation::line() const {
            QStringLiteral("  Gmt: ") + gmtText + QStringLiteral(" hrs  ") + zoneName;
 }
 
-CalendarLocation storedCalendarLocation(const SettingsStore& store, const QString& gmtText,
+CalendarLocation storedCalendarLocation(SettingsStore& store, const QString& gmtText,
                                         const QString& zoneName) {
-    const CalendarLocation defaults;
+    const SharedSettings shared(store);
     CalendarLocation l;
-    l.latitudeDegrees = shared(store, "latdeg", defaults.latitudeDegrees);
-    l.longitudeDegrees = shared(store, "londeg", defaults.longitudeDegrees);
-    l.latitudeMinutes = shared(store, "latmin", defaults.latitudeMinutes);
-    l.longitudeMinutes = shared(store, "lonmin", defaults.longitudeMinutes);
-    l.northOrSouth = shared(store, "NorS", defaults.northOrSouth);
-    l.westOrEast = shared(store, "WorE", defaults.westOrEast);
+    l.latitudeDegrees = shared.latitudeDegrees();
+    l.longitudeDegrees = shared.longitudeDegrees();
+    l.latitudeMinutes = shared.latitudeMinutes();
+    l.longitudeMinutes = shared.longitudeMinutes();
+    l.northOrSouth = shared.northOrSouth();
+    l.westOrEast = shared.westOrEast();
     l.gmtText = gmtText;
     l.zoneName = zoneName;
     return l;

@@ -5,6 +5,7 @@
 #include "recording_print_service.h"
 #include "recording_services.h"
 #include "settings_store.h"
+#include "spinner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +27,7 @@ protected:
     }
 
     std::unique_ptr<PrintCalendarWindow> open() {
-        auto form = std::make_unique<PrintCalendarWindow>(day, store, messages, printers, true);
+        auto form = std::make_unique<PrintCalendarWindow>(day, store, messages, printers);
         form->setZoneTexts([] {
             return PrintCalendarWindow::ZoneTexts{QStringLiteral("-5"),
                                                   QStringLiteral("Eastern Standard Time")};
@@ -49,7 +50,7 @@ protected:
 } // namespace
 
 TEST_F(PrintCalendarWindowTest, OpensWithTheDefaultsOnAnEmptyStore) {
-    PrintCalendarWindow form(day, store, messages, printers, false);
+    PrintCalendarWindow form(day, store, messages, printers);
     EXPECT_EQ(form.windowTitle(), QStringLiteral(" Print Calendar"));
     EXPECT_EQ(form.Check4->isChecked(), true);
     EXPECT_EQ(form.Check1->isChecked(), false);
