@@ -3,8 +3,8 @@
 // painted, so that the text is really laid out. Nothing here may take a second.
 #include "almanac_day.h"
 #include "daily_refresh.h"
-#include "form3.h"
 #include "journal_file.h"
+#include "journal_window.h"
 #include "recording_services.h"
 #include "sandbox_home.h"
 
@@ -76,12 +76,13 @@ struct JournalDesk {
         }
     }
 
-    std::unique_ptr<Form3> open() {
-        auto form = std::make_unique<Form3>(almanac, messages, &help, folder, clock, false, true, [](int) {
-            QPixmap pixmap(32, 32);
-            pixmap.fill(Qt::white);
-            return pixmap;
-        });
+    std::unique_ptr<JournalWindow> open() {
+        auto form =
+            std::make_unique<JournalWindow>(almanac, messages, &help, folder, clock, false, true, [](int) {
+                QPixmap pixmap(32, 32);
+                pixmap.fill(Qt::white);
+                return pixmap;
+            });
         form->resize(640, 560);
         form->show();
         QCoreApplication::processEvents();

@@ -1,10 +1,9 @@
 #include "chart_colour.h"
 
-namespace chart_colour {
+#include "main_settings.h"
+#include "packed_colour.h"
 
-namespace {
-constexpr int kLargest = 0xFFFFFF;
-}
+namespace chart_colour {
 
 QString toHex(int packed) {
     return QString::number(packed, 16).toUpper();
@@ -13,22 +12,16 @@ QString toHex(int packed) {
 QColor fromHex(const QString& hex) {
     bool ok = false;
     const qlonglong packed = hex.trimmed().toLongLong(&ok, 16);
-    if (!ok || packed < 0 || packed > kLargest) {
-        return fromPacked(kDefault);
-    }
-    return fromPacked(static_cast<int>(packed));
+    return fromPacked(ok ? packed : -1);
 }
 
-QColor fromPacked(int packed) {
-    if (packed < 0 || packed > kLargest) {
-        packed = kDefault;
-    }
-    // Split by bytes, not by digit positions: a blue part below 16 has fewer than six digits.
-    return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+QColor fromPacked(qint64 packed) {
+    static const QColor fallback = *packed_colour::toColour(MainSettings::kDefaultChartColour);
+    return packed_colour::toColour(packed).value_or(fallback);
 }
 
 int toPacked(const QColor& colour) {
-    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+    return packed_colour::fromColour(colour);
 }
 
 } // namespace chart_colour

@@ -3,10 +3,9 @@
 #include <QColor>
 #include <QString>
 
-/// The chart background colour, packed as red + 256 x green + 65536 x blue.
+/// The chart background colour as the main window keeps it: the packed number (red + 256 x green +
+/// 65536 x blue) written as hexadecimal digits. The stored default is MainSettings::kDefaultChartColour.
 namespace chart_colour {
-
-inline constexpr int kDefault = 12615680; // red 0, green 128, blue 192
 
 /// The packed number as upper-case hexadecimal digits, without leading zeros (658188 -> "A0B0C").
 QString toHex(int packed);
@@ -16,7 +15,7 @@ QString toHex(int packed);
 QColor fromHex(const QString& hex);
 
 /// The colour of a packed number; the default for a number outside 0 to FFFFFF.
-QColor fromPacked(int packed);
+QColor fromPacked(qint64 packed);
 
 /// The packed number of a colour.
 int toPacked(const QColor& colour);

@@ -30,8 +30,8 @@ std::string writeJournalFile(const JournalEntry& entry);
 ///
 /// Items in double quotes keep everything inside them, line breaks included; two double quotes
 /// stand for one. A quote that is neither doubled nor followed by the end of the item (blanks, then
-/// a comma, a line end or the end of the file) is taken as part of the text, as in files older
-/// versions wrote without doubling. Unquoted items lose their surrounding blanks. Empty lines
+/// a comma, a line end or the end of the file) is taken as part of the text, so that a file
+/// written without doubling its quotes still reads. Unquoted items lose their surrounding blanks. Empty lines
 /// between items are skipped. Any bytes are accepted; nothing is read past the end.
 JournalFileRead readJournalFile(std::string_view bytes);
 

@@ -5,8 +5,8 @@
 
 namespace biteclock {
 
-/// Journal files are 8-bit text. They are written in Windows-1252, the code page of the files
-/// earlier versions wrote, whenever every character of the entry has a place in it; an entry holding
+/// Journal files are 8-bit text. They are written in Windows-1252, one byte a character, whenever
+/// every character of the entry has a place in it; an entry holding
 /// any other character (Greek, Chinese, emoji...) is written in UTF-8 instead, so that nothing typed
 /// is ever lost. The reader tells the two apart: a file that is valid UTF-8 and holds at least one
 /// byte above 127 is UTF-8, any other file is Windows-1252. The writer never produces a

@@ -1,7 +1,9 @@
 #include "day_view.h"
 
 #include "distance_gauge.h"
+#include "field_tips.h"
 #include "icon_provider.h"
+#include "packed_colour.h"
 
 #include <QColor>
 #include <QFont>
@@ -32,8 +34,7 @@ QLineEdit* valueField(QWidget* parent, const QString& name, int width = 78) {
 
 /// Red + 256 x green + 65536 x blue.
 QColor packedColour(qint64 packed) {
-    return QColor(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
-                  static_cast<int>((packed >> 16) & 0xFF));
+    return packed_colour::toColour(packed).value_or(QColor(Qt::black));
 }
 
 // The colour boxes are painted from their palette, not from a style sheet: a sheet reaches every
@@ -247,8 +248,7 @@ void DayView::showPhase(const biteclock::AlmanacDay& day, bool tipsOn) {
     Image3->setPixmap(moon);
     Image2->setPicture(moon);
     if (tipsOn) {
-        Image5->setToolTip(QStringLiteral("Displayed date fishing prediction : ") +
-                           QString::fromStdString(day.RatingText));
+        Image5->setToolTip(predictionTip(QString::fromStdString(day.RatingText)));
     }
     // A screen reader hears the grade whether the tips are on or not.
     Image5->setAccessibleDescription(QString::fromStdString(day.RatingText));

@@ -20,8 +20,8 @@
 
 class ActivationWatcher;
 class ColourChooser;
-class Form3;
-class Form4;
+class JournalWindow;
+class PrintCalendarWindow;
 class PrintService;
 class PredictionChart;
 class QAction;
@@ -112,9 +112,9 @@ public:
     /// The eight chart-type entries of the "&Graphs" menu, by chart type number.
     const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
     /// The journal window once it has been opened.
-    Form3* journalWindow() const { return journal_; }
+    JournalWindow* journalWindow() const { return journal_; }
     /// The print window while it is open.
-    Form4* printWindow() const;
+    PrintCalendarWindow* printWindow() const;
 
     bool monthFirst() const { return monthFirst_; }
     int graphDays() const { return graphDays_; }
@@ -183,8 +183,8 @@ private:
     QGroupBox* graphDaysFrame = nullptr;
     QStackedWidget* graphStack_ = nullptr; ///< the graph's page, or the settings panel in its place
     ActivationWatcher* watcher_ = nullptr;
-    Form3* journal_ = nullptr;
-    QPointer<Form4> printWindow_;
+    JournalWindow* journal_ = nullptr;
+    QPointer<PrintCalendarWindow> printWindow_;
 
     bool monthFirst_ = false;
     bool windowLoading_ = false;

@@ -8,16 +8,16 @@
 #include "date_rules.h"
 #include "date_serial.h"
 #include "distance_gauge.h"
-#include "form3.h"
-#include "form4.h"
 #include "graph_days.h"
 #include "graph_fill.h"
 #include "icon_provider.h"
 #include "journal_store.h"
+#include "journal_window.h"
 #include "main_window.h"
 #include "number_text.h"
 #include "observer.h"
 #include "prediction_chart.h"
+#include "print_calendar_window.h"
 #include "qt_print_service.h"
 #include "selected_date.h"
 #include "settings_panel.h"
@@ -88,7 +88,7 @@ void MainWindow::mnuabout_Click() {
 
 void MainWindow::Command1_Click() {
     if (journal_ == nullptr) {
-        journal_ = new Form3(
+        journal_ = new JournalWindow(
             day_, messages_, &help_, journalFolder_, clock_, monthFirst_, tipsOn_,
             [](int id) { return IconProvider::pixmap(id, QSize(32, 32)); }, mainSettings_.chartColour(),
             this);
@@ -102,7 +102,7 @@ void MainWindow::Command1_Click() {
     journal_->activateWindow();
 }
 
-Form4* MainWindow::printWindow() const {
+PrintCalendarWindow* MainWindow::printWindow() const {
     return printWindow_.data();
 }
 
@@ -112,10 +112,12 @@ void MainWindow::mnuprintcal_Click() {
         printWindow_->activateWindow();
         return;
     }
-    auto* form = new Form4(day_, store_, messages_, *printers_, monthFirst_, this);
+    auto* form = new PrintCalendarWindow(day_, store_, messages_, *printers_, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     // The legend names the offset and the zone as the settings panel shows them when the page is made.
-    form->setZoneTexts([this] { return Form4::ZoneTexts{panel_->Text17->text(), panel_->Text16->text()}; });
+    form->setZoneTexts([this] {
+        return PrintCalendarWindow::ZoneTexts{panel_->Text17->text(), panel_->Text16->text()};
+    });
     printWindow_ = form;
     form->show();
 }

@@ -1,15 +1,7 @@
 #include "calendar_location.h"
 
-#include "printed_number.h"
-#include "settings_store.h"
-
-namespace {
-
-QString shared(const SettingsStore& store, const char* key, const QString& fallback) {
-    return store.read(SettingsStore::kShared, SettingsStore::kSettings, QString::fromLatin1(key), fallback);
-}
-
-} // namespace
+#include "number_print.h"
+#include "shared_settings.h"
 
 QString CalendarLocation::line() const {
     return QStringLiteral("Location: Lat: ") + latitudeDegrees + QStringLiteral(". ") + latitudeMinutes +
@@ -18,16 +10,16 @@ QString CalendarLocation::line() const {
            QStringLiteral("  Gmt: ") + gmtText + QStringLiteral(" hrs  ") + zoneName;
 }
 
-CalendarLocation storedCalendarLocation(const SettingsStore& store, const QString& gmtText,
+CalendarLocation storedCalendarLocation(SettingsStore& store, const QString& gmtText,
                                         const QString& zoneName) {
-    const CalendarLocation defaults;
+    const SharedSettings shared(store);
     CalendarLocation l;
-    l.latitudeDegrees = shared(store, "latdeg", defaults.latitudeDegrees);
-    l.longitudeDegrees = shared(store, "londeg", defaults.longitudeDegrees);
-    l.latitudeMinutes = shared(store, "latmin", defaults.latitudeMinutes);
-    l.longitudeMinutes = shared(store, "lonmin", defaults.longitudeMinutes);
-    l.northOrSouth = shared(store, "NorS", defaults.northOrSouth);
-    l.westOrEast = shared(store, "WorE", defaults.westOrEast);
+    l.latitudeDegrees = shared.latitudeDegrees();
+    l.longitudeDegrees = shared.longitudeDegrees();
+    l.latitudeMinutes = shared.latitudeMinutes();
+    l.longitudeMinutes = shared.longitudeMinutes();
+    l.northOrSouth = shared.northOrSouth();
+    l.westOrEast = shared.westOrEast();
     l.gmtText = gmtText;
     l.zoneName = zoneName;
     return l;
@@ -35,13 +27,13 @@ CalendarLocation storedCalendarLocation(const SettingsStore& store, const QStrin
 
 CalendarLocation calendarLocationOf(const biteclock::ObserverLocation& location, const QString& zoneName) {
     CalendarLocation l;
-    l.latitudeDegrees = printedNumber(location.latitudeDegrees);
-    l.latitudeMinutes = printedNumber(location.latitudeMinutes);
+    l.latitudeDegrees = printNumber(location.latitudeDegrees);
+    l.latitudeMinutes = printNumber(location.latitudeMinutes);
     l.northOrSouth = QString::fromStdString(location.northOrSouth);
-    l.longitudeDegrees = printedNumber(location.longitudeDegrees);
-    l.longitudeMinutes = printedNumber(location.longitudeMinutes);
+    l.longitudeDegrees = printNumber(location.longitudeDegrees);
+    l.longitudeMinutes = printNumber(location.longitudeMinutes);
     l.westOrEast = QString::fromStdString(location.westOrEast);
-    l.gmtText = printedNumber(location.gmtHours);
+    l.gmtText = printNumber(location.gmtHours);
     l.zoneName = zoneName;
     return l;
 }

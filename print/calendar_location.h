@@ -29,7 +29,7 @@ struct CalendarLocation {
 
 /// The current location's coordinate texts from application "Bitetray", section "Settings"
 /// (missing ones give 0, "N" and "W"), with the main window's offset and zone texts.
-CalendarLocation storedCalendarLocation(const SettingsStore& store, const QString& gmtText,
+CalendarLocation storedCalendarLocation(SettingsStore& store, const QString& gmtText,
                                         const QString& zoneName);
 
 /// The texts of a location known only by its numbers, printed as the fields print them.

@@ -2,8 +2,8 @@
 
 #include "daily_refresh.h"
 #include "date_serial.h"
+#include "number_print.h"
 #include "page_writer.h"
-#include "printed_number.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ void CalendarPage::cell(int column) {
     if (column == 1) {
         w.write(QStringLiteral(" "));
     }
-    w.write(printedNumber(dayNumber_));
+    w.write(printNumber(dayNumber_));
     const QPointF origin = w.position();
 
     if (o.prediction) {

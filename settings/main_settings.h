@@ -8,8 +8,9 @@
 /// The main window's own preferences, application "Biteclock", section "Settings".
 class MainSettings {
 public:
-    static constexpr int kDefaultChartColour = 12615680; // red 0, green 128, blue 192
-    static constexpr int kDefaultChartStyle = 1;         // 2-D bars
+    /// The graph and journal picture background when none is stored: red 0, green 128, blue 192.
+    static constexpr int kDefaultChartColour = 12615680;
+    static constexpr int kDefaultChartStyle = 1; // 2-D bars
     static constexpr int kDefaultGraphDays = 15;
 
     explicit MainSettings(SettingsStore& store)

@@ -1,5 +1,7 @@
 #include "tray_texts.h"
 
+#include "packed_colour.h"
+
 #include <QString>
 
 QString trayDateText(biteclock::DateSerial date) {
@@ -13,9 +15,5 @@ QString trayDateText(biteclock::DateSerial date) {
 QColor colourFromNumberText(const std::string& text) {
     bool ok = false;
     const long long value = QString::fromStdString(text).trimmed().toLongLong(&ok);
-    if (!ok || value < 0 || value > 0xFFFFFF) {
-        return Qt::black;
-    }
-    const int packed = static_cast<int>(value);
-    return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+    return (ok ? packed_colour::toColour(value) : std::nullopt).value_or(QColor(Qt::black));
 }

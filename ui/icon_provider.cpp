@@ -4,7 +4,8 @@
 #include <QSvgRenderer>
 
 bool IconProvider::exists(int id) {
-    return (id >= 100 && id <= 111) || (id >= 201 && id <= 204);
+    return (id >= kFirstMoonPicture && id <= kLastMoonPicture) ||
+           (id >= kFirstRatingPicture && id <= kLastRatingPicture);
 }
 
 QString IconProvider::resourcePath(int id) {

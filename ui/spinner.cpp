@@ -37,6 +37,11 @@ void Spinner::setRange(int minimum, int maximum) {
     maximum_ = maximum < minimum ? minimum : maximum;
 }
 
+void Spinner::setAutoRepeat(bool repeat) {
+    up_->setAutoRepeat(repeat);
+    down_->setAutoRepeat(repeat);
+}
+
 QSize Spinner::sizeHint() const {
     return {17, 24};
 }

@@ -20,6 +20,11 @@ public:
     int maximum() const { return maximum_; }
     void setWrapping(bool wrap) { wrap_ = wrap; }
     bool wrapping() const { return wrap_; }
+    /// Whether holding an arrow down keeps stepping (on by default).
+    void setAutoRepeat(bool repeat);
+
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
 
     QSize sizeHint() const override;
 

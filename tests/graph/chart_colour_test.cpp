@@ -1,14 +1,15 @@
 // The chart colour: packed number, hexadecimal text and the colour applied.
 #include "chart_colour.h"
+#include "main_settings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(ChartColour, DefaultIsRed0Green128Blue192) {
-    EXPECT_EQ(chart_colour::toHex(chart_colour::kDefault).toStdString(), "C08000");
+    EXPECT_EQ(chart_colour::toHex(MainSettings::kDefaultChartColour).toStdString(), "C08000");
     EXPECT_EQ(chart_colour::fromHex(QStringLiteral("C08000")), QColor(0, 128, 192));
-    EXPECT_EQ(chart_colour::fromPacked(chart_colour::kDefault), QColor(0, 128, 192));
+    EXPECT_EQ(chart_colour::fromPacked(MainSettings::kDefaultChartColour), QColor(0, 128, 192));
 }
 
 TEST(ChartColour, BlueBelowSixteenIsAppliedExactly) {

@@ -4,8 +4,8 @@
 // services, for the window's tests.
 #include "almanac_day.h"
 #include "daily_refresh.h"
-#include "form3.h"
 #include "journal_file.h"
+#include "journal_window.h"
 #include "recording_services.h"
 
 #include <QApplication>
@@ -64,13 +64,13 @@ protected:
     }
 
     void open(bool monthFirst = false, bool tips = true) {
-        form = std::make_unique<Form3>(almanac, messages, &help, folder, clock, monthFirst, tips,
-                                       [this](int id) {
-                                           requestedPictures.append(id);
-                                           QPixmap pixmap(32, 32);
-                                           pixmap.fill(Qt::white);
-                                           return pixmap;
-                                       });
+        form = std::make_unique<JournalWindow>(almanac, messages, &help, folder, clock, monthFirst, tips,
+                                               [this](int id) {
+                                                   requestedPictures.append(id);
+                                                   QPixmap pixmap(32, 32);
+                                                   pixmap.fill(Qt::white);
+                                                   return pixmap;
+                                               });
         form->show();
     }
 
@@ -110,7 +110,7 @@ protected:
     RecordingHelpService help;
     FixedClock clock{QDate(2026, 5, 10)};
     QList<int> requestedPictures;
-    std::unique_ptr<Form3> form;
+    std::unique_ptr<JournalWindow> form;
 };
 
 } // namespace journal_window_test

@@ -1,8 +1,8 @@
 // The main window's other windows: the fishing journal and the print window, and the refresh on
 // coming back from them.
 #include "activation_watcher.h"
-#include "form3.h"
-#include "form4.h"
+#include "journal_window.h"
+#include "print_calendar_window.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@ namespace {
 
 using MainWindowWindowsTest = WindowTest;
 
-QLineEdit* journalBox(Form3& journal, const char* name) {
+QLineEdit* journalBox(JournalWindow& journal, const char* name) {
     return journal.findChild<QLineEdit*>(QLatin1String(name));
 }
 
@@ -26,7 +26,7 @@ TEST_F(MainWindowWindowsTest, JournalButtonOpensOneJournalOnTheWindowsFolder) {
     EXPECT_EQ(w.journalWindow(), nullptr);
     ASSERT_TRUE(w.Command1->isEnabled());
     w.Command1->click();
-    Form3* journal = w.journalWindow();
+    JournalWindow* journal = w.journalWindow();
     ASSERT_NE(journal, nullptr);
     EXPECT_TRUE(journal->isVisible());
     EXPECT_EQ(journal->windowTitle(), QStringLiteral("Fishing Journal"));
@@ -47,7 +47,7 @@ TEST_F(MainWindowWindowsTest, ReturningFromTheJournalShowsTheDisplayedDayAgain) 
     storeHome();
     MainWindow& w = open();
     w.Command1->click();
-    Form3* journal = w.journalWindow();
+    JournalWindow* journal = w.journalWindow();
     ASSERT_NE(journal, nullptr);
     ActivationWatcher& watcher = *w.activationWatcher();
     watcher.focusWindowChanged(journal->windowHandle());
@@ -77,12 +77,11 @@ TEST_F(MainWindowWindowsTest, PrintCalendarOpensOnePrintWindowThatPrintsTheMonth
     EXPECT_EQ(w.mnuprintcal->text(), QStringLiteral("&Print Calendar"));
     EXPECT_EQ(w.printWindow(), nullptr);
     w.mnuprintcal->trigger();
-    QPointer<Form4> form = w.printWindow();
+    QPointer<PrintCalendarWindow> form = w.printWindow();
     ASSERT_FALSE(form.isNull());
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isModal());
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Print Calendar"));
-    EXPECT_TRUE(form->monthFirst());
     // A second choice of the entry brings the same window forward.
     w.mnuprintcal->trigger();
     EXPECT_EQ(w.printWindow(), form.data());

@@ -1,6 +1,6 @@
 // The settings panel driven as a user drives it: keys typed into real fields, lists opened with their
 // popups and chosen from with the mouse, menus opened and dismissed, then the INI files read back.
-#include "form3.h"
+#include "journal_window.h"
 #include "location_catalogue.h"
 #include "window_fixture.h"
 
@@ -209,7 +209,7 @@ TEST_F(SettingsPanelUserPathTest, PickedWithTheMouseThenCancelledNothingReachesT
 
     // To the journal and back: a real return from another window, which refreshes and stores.
     w.Command1->click();
-    Form3* journal = w.journalWindow();
+    JournalWindow* journal = w.journalWindow();
     ASSERT_NE(journal, nullptr);
     journal->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(journal));
@@ -234,7 +234,7 @@ TEST_F(SettingsPanelUserPathTest, ReturningFromTheJournalKeepsWhatIsTypedOnTheOp
     type(panel().Combo3->lineEdit(), QStringLiteral("Bay"));
     type(panel().Text30, QStringLiteral("12"));
     w.Command1->click();
-    Form3* journal = w.journalWindow();
+    JournalWindow* journal = w.journalWindow();
     journal->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(journal));
     w.activateWindow();

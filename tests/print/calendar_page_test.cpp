@@ -6,7 +6,7 @@
 // lines (552) and the 8-point rule (184).
 #include "calendar_page.h"
 #include "daily_refresh.h"
-#include "printed_number.h"
+#include "number_print.h"
 #include "recording_page_writer.h"
 
 #include <QRegularExpression>
@@ -62,7 +62,7 @@ Page writePage(int year, int month, const CalendarOptions& options,
 
 // The index of day d's number in the grid (20 points, " d").
 std::optional<qsizetype> dayItem(const RecordingPageWriter& w, int d) {
-    const QString wanted = printedNumber(d);
+    const QString wanted = printNumber(d);
     std::optional<qsizetype> found;
     for (qsizetype i = 0; i < w.items.size(); ++i) {
         const Item& item = w.items[i];

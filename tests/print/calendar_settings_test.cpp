@@ -1,8 +1,8 @@
 // The print window's stored choices, the paper layouts and the legend's location line.
 #include "calendar_layout.h"
 #include "calendar_location.h"
+#include "number_print.h"
 #include "print_settings.h"
-#include "printed_number.h"
 #include "settings_store.h"
 
 #include <gtest/gtest.h>
@@ -120,7 +120,7 @@ TEST(CalendarLocation, NumbersArePrintedAsTheFieldsPrintThem) {
     place.gmtHours = 9.5;
     EXPECT_EQ(calendarLocationOf(place, QStringLiteral("Custom")).line(),
               QStringLiteral("Location: Lat:  33.  52' S   Lon:  151.  12.5' E  Gmt:  9.5 hrs  Custom"));
-    EXPECT_EQ(printedNumber(-5), QStringLiteral("-5"));
-    EXPECT_EQ(printedNumber(0), QStringLiteral(" 0"));
-    EXPECT_EQ(printedNumber(-0.0), QStringLiteral(" 0"));
+    EXPECT_EQ(printNumber(-5), QStringLiteral("-5"));
+    EXPECT_EQ(printNumber(0), QStringLiteral(" 0"));
+    EXPECT_EQ(printNumber(-0.0), QStringLiteral(" 0"));
 }

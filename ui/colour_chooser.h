@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QList>
 #include <optional>
 
 class QWidget;
@@ -18,16 +17,4 @@ public:
 class QtColourChooser final : public ColourChooser {
 public:
     std::optional<QColor> choose(const QColor& initial, QWidget* parent) override;
-};
-
-/// Test double: answers from a script and remembers the colour each request started from.
-class RecordingColourChooser final : public ColourChooser {
-public:
-    std::optional<QColor> choose(const QColor& initial, QWidget*) override {
-        requests.append(initial);
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-    }
-
-    QList<QColor> requests;
-    QList<std::optional<QColor>> answers; ///< given in order; a cancel once they run out
 };

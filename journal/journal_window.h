@@ -3,6 +3,7 @@
 #include "date_serial.h"
 #include "journal_entry.h"
 #include "journal_store.h"
+#include "main_settings.h"
 #include "trip_date_check.h"
 
 #include <QPixmap>
@@ -22,7 +23,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
-class UpDownButtons;
+class Spinner;
 
 namespace biteclock {
 struct AlmanacDay;
@@ -30,27 +31,25 @@ struct AlmanacDay;
 
 /// The fishing journal window: one trip at a time, stepped through by entry number, with the Moon
 /// and the prediction of the trip's date. Each entry is a file in the journal folder (JournalStore).
-/// The controls carry their designer names as object names (Text1 day, Text13 month, Text14 year,
-/// Text8 entry number, Command1 save, Command2 close, Command3 help, Command4 back, Command5 next,
-/// Command6 clear, ...).
-class Form3 : public QWidget {
+/// The controls' object names are what the tips, the tests and the accessibility tools find them by
+/// (Text1 day, Text13 month, Text14 year, Text8 entry number, Command1 save, Command2 close, Command3
+/// help, Command4 back, Command5 next, Command6 clear, ...).
+class JournalWindow : public QWidget {
     Q_OBJECT
 
 public:
     /// The picture of an icon number: 100 to 111 Moon phases, 201 to 204 prediction fish.
     using PictureLookup = std::function<QPixmap(int pictureId)>;
 
-    /// The chart colour when none is stored: red 0, green 128, blue 192.
-    static constexpr int kDefaultChartColour = 12615680;
-
     /// `almanac` is the main window's context: the journal borrows it for a trip's date and puts it
     /// back afterwards. `monthFirst` is the date representation, `tipsShown` the field tips setting
     /// (both applied each time the window opens), `chartColour` the picture background as
     /// red + 256 * green + 65536 * blue. `help` may be null (no help button then).
-    Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
-          const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
-          PictureLookup pictures, int chartColour = kDefaultChartColour, QWidget* parent = nullptr);
-    ~Form3() override;
+    JournalWindow(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
+                  const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
+                  PictureLookup pictures, int chartColour = MainSettings::kDefaultChartColour,
+                  QWidget* parent = nullptr);
+    ~JournalWindow() override;
 
     void setMonthFirst(bool monthFirst);
     void setTipsShown(bool tipsShown);
@@ -132,7 +131,7 @@ private:
     PictureLookup pictures_;
     bool monthFirst_ = false;
     bool tipsShown_ = true;
-    int chartColour_ = kDefaultChartColour;
+    int chartColour_ = MainSettings::kDefaultChartColour;
 
     int currentEntry_ = 1;
     bool newBlankEntry_ = false;
@@ -144,9 +143,9 @@ private:
     QLineEdit* Text1 = nullptr;  // day
     QLineEdit* Text13 = nullptr; // month
     QLineEdit* Text14 = nullptr; // year
-    UpDownButtons* UpDown1 = nullptr;
-    UpDownButtons* UpDown2 = nullptr;
-    UpDownButtons* UpDown3 = nullptr;
+    Spinner* UpDown1 = nullptr;
+    Spinner* UpDown2 = nullptr;
+    Spinner* UpDown3 = nullptr;
     QLabel* Label1 = nullptr;    // "Day"
     QLabel* Label2 = nullptr;    // "Month"
     QLabel* Label3 = nullptr;    // "Year"

@@ -6,8 +6,10 @@
 namespace {
 
 constexpr const char* kGraphDaysTip = "Sets number of days ahead you wish the graph to read.";
+// The rating text of the displayed date follows it (predictionTip).
+constexpr const char* kPredictionTip = "Displayed date fishing prediction : ";
 
-// The main window. The frames that carry no designer name go by the name the window gives them.
+// The main window. Its frames go by the object names the window gives them.
 constexpr std::array kMainWindow{
     FieldTip{"Dateframe", "Displayed date for which data has been calculated."},
     FieldTip{"Text11", kGraphDaysTip},
@@ -17,7 +19,7 @@ constexpr std::array kMainWindow{
     FieldTip{"Command1", "Displays fishing journal which allows you to keep records."},
     FieldTip{"MSChart1",
              "Graph displaying fishing day predictions ahead, up to the value displayed in graph days."},
-    FieldTip{"Image5", "Displayed date fishing prediction : "},
+    FieldTip{"Image5", kPredictionTip},
     FieldTip{"Image3", "Displayed date Moon phase"},
     FieldTip{"Text5", "Displayed date major fishing time when Moon is below the observer."},
     FieldTip{"Text4", "Displayed date major fishing time when Moon is above the observer."},
@@ -113,6 +115,17 @@ std::span<const FieldTip> journalTips() {
     return kJournal;
 }
 
+FieldMap fieldsOf(const QWidget& window, std::span<const FieldTip> tips) {
+    FieldMap fields;
+    for (const FieldTip& tip : tips) {
+        const QString name = QString::fromLatin1(tip.control);
+        if (auto* field = window.findChild<QWidget*>(name)) {
+            fields.insert(name, field);
+        }
+    }
+    return fields;
+}
+
 void tooltipsshow(std::span<const FieldTip> tips, const FieldMap& fields) {
     apply(tips, fields, true);
 }
@@ -122,5 +135,5 @@ void tooltipss(std::span<const FieldTip> tips, const FieldMap& fields) {
 }
 
 QString predictionTip(const QString& ratingText) {
-    return QStringLiteral("Displayed date fishing prediction : ") + ratingText;
+    return QString::fromLatin1(kPredictionTip) + ratingText;
 }

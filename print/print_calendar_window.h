@@ -12,17 +12,20 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 class MessageService;
 class SettingsStore;
+class Spinner;
 
 /// The print window " Print Calendar": the month, the year, the paper and the data to include, and
 /// the buttons that print, preview or save the month's calendar page. The page is computed on the
 /// main window's almanac context; the main window refreshes its display at its next activation.
-class Form4 final : public QDialog {
+class PrintCalendarWindow final : public QDialog {
     Q_OBJECT
 
 public:
@@ -34,17 +37,14 @@ public:
         QString zoneName;
     };
 
-    /// `monthFirst` is the main window's date order; the page itself does not depend on it (its days
-    /// are checked as numbers, not read back from a date text).
-    Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages, PrintService& printers,
-          bool monthFirst, QWidget* parent = nullptr);
+    PrintCalendarWindow(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages,
+                        PrintService& printers, QWidget* parent = nullptr);
 
     /// Where the zone texts come from at print time; without it they are read from the settings (the
     /// stored offset, and "Custom" or the computer's zone name).
     void setZoneTexts(std::function<ZoneTexts()> source) { zoneTexts_ = std::move(source); }
     /// Shows the month and year of a date (the window opens on today's).
     void showMonthOf(QDate date);
-    bool monthFirst() const { return monthFirst_; }
 
     /// The choices as the boxes and the paper field show them.
     CalendarOptions options() const;
@@ -53,17 +53,17 @@ public:
     /// The page the window would print now; none when the year is refused.
     std::optional<CalendarRequest> request();
 
-    // Controls, named as in the window's design.
-    QCheckBox* Check4 = nullptr; ///< "Fishing &Prediction"
-    QCheckBox* Check1 = nullptr; ///< "&Sunrise and Sunset"
-    QCheckBox* Check2 = nullptr; ///< "&Moonrise and Moonset"
-    QCheckBox* Check3 = nullptr; ///< "Major and Minor fishing &times"
-    QCheckBox* Check5 = nullptr; ///< "&Full and New moons"
-    QComboBox* Combo2 = nullptr; ///< paper text
-    QComboBox* Combo1 = nullptr; ///< month
-    QLineEdit* Text1 = nullptr;  ///< year
-    QWidget* UpDown1 = nullptr;  ///< the year's spinner
-    QToolButton* yearUp = nullptr;
+    // The controls, by the names the tests and the event handlers use.
+    QCheckBox* Check4 = nullptr;   ///< "Fishing &Prediction"
+    QCheckBox* Check1 = nullptr;   ///< "&Sunrise and Sunset"
+    QCheckBox* Check2 = nullptr;   ///< "&Moonrise and Moonset"
+    QCheckBox* Check3 = nullptr;   ///< "Major and Minor fishing &times"
+    QCheckBox* Check5 = nullptr;   ///< "&Full and New moons"
+    QComboBox* Combo2 = nullptr;   ///< paper text
+    QComboBox* Combo1 = nullptr;   ///< month
+    QLineEdit* Text1 = nullptr;    ///< year
+    Spinner* UpDown1 = nullptr;    ///< the year's spinner
+    QToolButton* yearUp = nullptr; ///< its arrows
     QToolButton* yearDown = nullptr;
     QPushButton* Command1 = nullptr; ///< "&Print"
     QPushButton* Command2 = nullptr; ///< "&Cancel"
@@ -83,6 +83,10 @@ private:
     enum class Destination { Printer, Preview, Pdf };
 
     void buildControls();
+    QGroupBox* buildDataFrame();
+    QGroupBox* buildMonthFrame();
+    QGroupBox* buildPaperFrame();
+    QHBoxLayout* buildButtons();
     void showStatus(const QString& text);
     void Form_Load();
     void send(Destination destination);
@@ -92,6 +96,5 @@ private:
     SettingsStore& store_;
     MessageService& messages_;
     PrintService& printers_;
-    bool monthFirst_ = false;
     std::function<ZoneTexts()> zoneTexts_;
 };

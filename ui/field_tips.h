@@ -22,6 +22,9 @@ std::span<const FieldTip> settingsPanelTips();
 /// The tips of the journal window.
 std::span<const FieldTip> journalTips();
 
+/// The fields of `window` (its children at any depth) named in `tips`.
+FieldMap fieldsOf(const QWidget& window, std::span<const FieldTip> tips);
+
 /// Sets every tip of `tips` on the field of that name in `fields`; names without a field are skipped.
 void tooltipsshow(std::span<const FieldTip> tips, const FieldMap& fields);
 /// Sets the tip of every field named in `tips` to the empty text (no tip).

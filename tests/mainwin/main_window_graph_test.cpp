@@ -1,10 +1,9 @@
-// The prediction graph, the field tips and the resizer inside the main window.
-#include "../mainwin/window_fixture.h"
+// The prediction graph and the field tips inside the main window.
 #include "chart_type.h"
-#include "colour_chooser.h"
 #include "distance_gauge.h"
 #include "prediction_chart.h"
-#include "resizer.h"
+#include "recording_colour_chooser.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,6 +1,5 @@
 // The field tips: the three windows' tables and switching them on and off.
 #include "field_tips.h"
-#include "gui_test_application.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +81,6 @@ TEST(FieldTips, EachControlOnceAndNoEmptyText) {
 }
 
 TEST(FieldTips, SwitchedOnAndOff) {
-    guiTestApplication();
     QWidget window;
     FieldMap fields;
     std::vector<QWidget*> widgets;
@@ -106,7 +104,6 @@ TEST(FieldTips, SwitchedOnAndOff) {
 }
 
 TEST(FieldTips, MissingFieldsAreSkipped) {
-    guiTestApplication();
     QLineEdit day;
     tooltipsshow(journalTips(), {{QStringLiteral("Text1"), &day}});
     EXPECT_EQ(day.toolTip().toStdString(), "Enter Day");
@@ -122,3 +119,23 @@ TEST(FieldTips, PredictionTip) {
 }
 
 } // namespace
+
+TEST(FieldTips, FieldsAreFoundByNameAtAnyDepthOfTheWindow) {
+    QWidget window;
+    auto* frame = new QWidget(&window);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* day = new QLineEdit(frame);
+    day->setObjectName(QStringLiteral("Text1"));
+    auto* unnamed = new QLineEdit(&window);
+    const FieldMap fields = fieldsOf(window, journalTips());
+    EXPECT_EQ(fields.value(QStringLiteral("Frame1")), frame);
+    EXPECT_EQ(fields.value(QStringLiteral("Text1")), day);
+    EXPECT_EQ(fields.size(), 2); // Text13, Command1 and the rest are not in this window
+
+    tooltipsshow(journalTips(), fields);
+    EXPECT_EQ(day->toolTip(), QStringLiteral("Enter Day"));
+    EXPECT_TRUE(unnamed->toolTip().isEmpty());
+    tooltipss(journalTips(), fields);
+    EXPECT_TRUE(day->toolTip().isEmpty());
+    EXPECT_TRUE(frame->toolTip().isEmpty());
+}

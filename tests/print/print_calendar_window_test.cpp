@@ -1,10 +1,11 @@
 // The print window: what it loads, what it refuses, what it stores and where the page goes.
 #include "accessible_names.h"
-#include "form4.h"
+#include "print_calendar_window.h"
 #include "print_settings.h"
 #include "recording_print_service.h"
 #include "recording_services.h"
 #include "settings_store.h"
+#include "spinner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,7 @@
 
 namespace {
 
-class Form4Test : public ::testing::Test {
+class PrintCalendarWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         store.removeSection(SettingsStore::kMain, SettingsStore::kSettings);
@@ -25,10 +26,11 @@ protected:
         day.observer = biteclock::observerFromDegrees(40.7128, -74.006, -5);
     }
 
-    std::unique_ptr<Form4> open() {
-        auto form = std::make_unique<Form4>(day, store, messages, printers, true);
+    std::unique_ptr<PrintCalendarWindow> open() {
+        auto form = std::make_unique<PrintCalendarWindow>(day, store, messages, printers);
         form->setZoneTexts([] {
-            return Form4::ZoneTexts{QStringLiteral("-5"), QStringLiteral("Eastern Standard Time")};
+            return PrintCalendarWindow::ZoneTexts{QStringLiteral("-5"),
+                                                  QStringLiteral("Eastern Standard Time")};
         });
         form->showMonthOf(QDate(2000, 3, 15));
         return form;
@@ -47,8 +49,8 @@ protected:
 
 } // namespace
 
-TEST_F(Form4Test, OpensWithTheDefaultsOnAnEmptyStore) {
-    Form4 form(day, store, messages, printers, false);
+TEST_F(PrintCalendarWindowTest, OpensWithTheDefaultsOnAnEmptyStore) {
+    PrintCalendarWindow form(day, store, messages, printers);
     EXPECT_EQ(form.windowTitle(), QStringLiteral(" Print Calendar"));
     EXPECT_EQ(form.Check4->isChecked(), true);
     EXPECT_EQ(form.Check1->isChecked(), false);
@@ -71,7 +73,7 @@ TEST_F(Form4Test, OpensWithTheDefaultsOnAnEmptyStore) {
     EXPECT_EQ(form.Check5->text(), QStringLiteral("&Full and New moons"));
 }
 
-TEST_F(Form4Test, OpensWithTheStoredChoices) {
+TEST_F(PrintCalendarWindowTest, OpensWithTheStoredChoices) {
     CalendarOptions o;
     o.prediction = false;
     o.newFull = true;
@@ -81,7 +83,7 @@ TEST_F(Form4Test, OpensWithTheStoredChoices) {
     EXPECT_EQ(form->options(), o);
 }
 
-TEST_F(Form4Test, PrintingStoresTheChoicesBuildsThePageAndCloses) {
+TEST_F(PrintCalendarWindowTest, PrintingStoresTheChoicesBuildsThePageAndCloses) {
     const auto form = open();
     form->show();
     form->Check1->setChecked(true);
@@ -107,7 +109,7 @@ TEST_F(Form4Test, PrintingStoresTheChoicesBuildsThePageAndCloses) {
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(Form4Test, TheYearMustBeANumberTheAlmanacCovers) {
+TEST_F(PrintCalendarWindowTest, TheYearMustBeANumberTheAlmanacCovers) {
     for (const QString& year : {QStringLiteral("abc"), QStringLiteral("1900"), QStringLiteral("2201"),
                                 QString(), QStringLiteral("20x0"), QStringLiteral("-2000")}) {
         const auto form = open();
@@ -126,7 +128,7 @@ TEST_F(Form4Test, TheYearMustBeANumberTheAlmanacCovers) {
     }
 }
 
-TEST_F(Form4Test, TheEdgeYearsArePrinted) {
+TEST_F(PrintCalendarWindowTest, TheEdgeYearsArePrinted) {
     for (const auto& [year, month] :
          {std::pair{QStringLiteral("1901"), 0}, std::pair{QStringLiteral(" 2200 "), 11}}) {
         const auto form = open();
@@ -140,7 +142,7 @@ TEST_F(Form4Test, TheEdgeYearsArePrinted) {
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(Form4Test, ACancelledPrinterChoiceOrAClosedPreviewKeepsTheWindowOpen) {
+TEST_F(PrintCalendarWindowTest, ACancelledPrinterChoiceOrAClosedPreviewKeepsTheWindowOpen) {
     const auto form = open();
     form->show();
     printers.userCancels = true;
@@ -154,7 +156,7 @@ TEST_F(Form4Test, ACancelledPrinterChoiceOrAClosedPreviewKeepsTheWindowOpen) {
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(Form4Test, APageThatCannotBeFinishedIsReported) {
+TEST_F(PrintCalendarWindowTest, APageThatCannotBeFinishedIsReported) {
     const auto form = open();
     form->show();
     printers.pageFails = true;
@@ -166,14 +168,15 @@ TEST_F(Form4Test, APageThatCannotBeFinishedIsReported) {
     EXPECT_EQ(form->statusLine->text(), QString()) << "a failure is told in its message box only";
 }
 
-TEST_F(Form4Test, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth) {
+TEST_F(PrintCalendarWindowTest, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth) {
     const auto form = open();
     form->show();
     EXPECT_EQ(form->statusLine->text(), QString());
     form->pdfButton->click();
     ASSERT_EQ(printers.pages.size(), 1);
     EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar March 2000 as /tmp/calendar.pdf"));
+    EXPECT_EQ(form->statusLine->text(),
+              QStringLiteral("Saved Biteclock Calendar March 2000 as /tmp/calendar.pdf"));
     EXPECT_EQ(form->statusLine->accessibleName(), QStringLiteral("Status: ") + form->statusLine->text());
     EXPECT_EQ(form->isVisible(), true);
 
@@ -184,13 +187,14 @@ TEST_F(Form4Test, SavingAsPdfSaysWhatItSavedAndKeepsTheWindowOpenForTheNextMonth
     EXPECT_EQ(form->statusLine->text(), QString());
     printers.userCancels = false;
     form->pdfButton->click();
-    EXPECT_EQ(form->statusLine->text(), QStringLiteral("Saved Biteclock Calendar April 2000 as /tmp/calendar.pdf"));
+    EXPECT_EQ(form->statusLine->text(),
+              QStringLiteral("Saved Biteclock Calendar April 2000 as /tmp/calendar.pdf"));
 
     form->Command1->click();
     EXPECT_EQ(form->isVisible(), false) << "printing still ends the window";
 }
 
-TEST_F(Form4Test, EveryFieldAndButtonHasItsOwnAccessibleName) {
+TEST_F(PrintCalendarWindowTest, EveryFieldAndButtonHasItsOwnAccessibleName) {
     const auto form = open();
     form->show();
     form->pdfButton->click();
@@ -205,7 +209,7 @@ TEST_F(Form4Test, EveryFieldAndButtonHasItsOwnAccessibleName) {
     EXPECT_EQ(accessibleNameOf(form->yearUp), QStringLiteral("Next year"));
 }
 
-TEST_F(Form4Test, CancelClosesWithoutStoringAnything) {
+TEST_F(PrintCalendarWindowTest, CancelClosesWithoutStoringAnything) {
     const auto form = open();
     form->show();
     form->Check2->setChecked(true);
@@ -215,7 +219,7 @@ TEST_F(Form4Test, CancelClosesWithoutStoringAnything) {
     EXPECT_EQ(stored("Moonrise"), QStringLiteral("<missing>"));
 }
 
-TEST_F(Form4Test, TheSpinnerStepsTheYearWithinTheAlmanacsYears) {
+TEST_F(PrintCalendarWindowTest, TheSpinnerStepsTheYearWithinTheAlmanacsYears) {
     const auto form = open();
     form->yearUp->click();
     EXPECT_EQ(form->Text1->text(), QStringLiteral("2001"));
@@ -230,7 +234,7 @@ TEST_F(Form4Test, TheSpinnerStepsTheYearWithinTheAlmanacsYears) {
     EXPECT_EQ(form->Text1->text(), QStringLiteral("1901"));
 }
 
-TEST_F(Form4Test, ThePageIsComputedOnTheGivenContextWhoseDateIsPutBack) {
+TEST_F(PrintCalendarWindowTest, ThePageIsComputedOnTheGivenContextWhoseDateIsPutBack) {
     day.AlmanacDate = biteclock::dateSerial(2010, 7, 4);
     const auto form = open();
     form->Command1->click();

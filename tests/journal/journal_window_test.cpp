@@ -2,7 +2,7 @@
 #include "file_size_limit.h"
 #include "journal_window_fixture.h"
 #include "moon_phase.h"
-#include "up_down_buttons.h"
+#include "spinner.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -284,14 +284,14 @@ TEST_F(JournalWindowTest, Year1850Becomes1901) {
 TEST_F(JournalWindowTest, SpinnerStepsAndChecks) {
     open();
     type("Text1", "31");
-    control<UpDownButtons>("UpDown1")->upButton()->click();
+    control<Spinner>("UpDown1")->upButton()->click();
     EXPECT_EQ(text("Text1"), QStringLiteral("31"));
-    control<UpDownButtons>("UpDown1")->downButton()->click();
+    control<Spinner>("UpDown1")->downButton()->click();
     EXPECT_EQ(text("Text1"), QStringLiteral("30"));
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_TRUE(shown("Image1"));
     type("Text1", "");
-    control<UpDownButtons>("UpDown3")->upButton()->click();
+    control<Spinner>("UpDown3")->upButton()->click();
     EXPECT_EQ(text("Text14"), QStringLiteral("2027"));
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("No Day Specified"));

@@ -1,9 +1,11 @@
-#include "form4.h"
+#include "print_calendar_window.h"
 
 #include "date_serial.h"
 #include "platform_services.h"
 #include "print_settings.h"
 #include "settings_store.h"
+#include "shared_settings.h"
+#include "spinner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,92 +41,31 @@ QString monthText(int month) {
 
 } // namespace
 
-Form4::Form4(biteclock::AlmanacDay& day, SettingsStore& store, MessageService& messages,
-             PrintService& printers, bool monthFirst, QWidget* parent)
+PrintCalendarWindow::PrintCalendarWindow(biteclock::AlmanacDay& day, SettingsStore& store,
+                                         MessageService& messages, PrintService& printers, QWidget* parent)
     : QDialog(parent)
     , day_(day)
     , store_(store)
     , messages_(messages)
-    , printers_(printers)
-    , monthFirst_(monthFirst) {
+    , printers_(printers) {
     buildControls();
     Form_Load();
 }
 
-void Form4::buildControls() {
+void PrintCalendarWindow::buildControls() {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("Form4"));
 
     Label1 = new QLabel(QStringLiteral("Select month and data to be included in the calendar."), this);
-
-    auto* dataFrame = new QGroupBox(QStringLiteral("Data"), this);
-    Check4 = new QCheckBox(QStringLiteral("Fishing &Prediction"), dataFrame);
-    Check1 = new QCheckBox(QStringLiteral("&Sunrise and Sunset"), dataFrame);
-    Check2 = new QCheckBox(QStringLiteral("&Moonrise and Moonset"), dataFrame);
-    Check3 = new QCheckBox(QStringLiteral("Major and Minor fishing &times"), dataFrame);
-    Check5 = new QCheckBox(QStringLiteral("&Full and New moons"), dataFrame);
-    auto* dataLayout = new QVBoxLayout(dataFrame);
-    for (QCheckBox* box : {Check4, Check1, Check2, Check3, Check5}) {
-        dataLayout->addWidget(box);
-    }
-
-    auto* monthFrame = new QGroupBox(QStringLiteral("Month"), this);
-    Combo1 = new QComboBox(monthFrame);
-    Combo1->setAccessibleName(QStringLiteral("Month"));
-    for (int m = 1; m <= 12; ++m) {
-        Combo1->addItem(monthText(m));
-    }
-    Text1 = new QLineEdit(monthFrame);
-    Text1->setMaxLength(6);
-    Text1->setMaximumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    Text1->setAccessibleName(QStringLiteral("Year"));
-    UpDown1 = new QWidget(monthFrame);
-    yearUp = new QToolButton(UpDown1);
-    yearUp->setArrowType(Qt::UpArrow);
-    yearUp->setAutoRepeat(true);
-    yearUp->setAccessibleName(QStringLiteral("Next year"));
-    yearDown = new QToolButton(UpDown1);
-    yearDown->setArrowType(Qt::DownArrow);
-    yearDown->setAutoRepeat(true);
-    yearDown->setAccessibleName(QStringLiteral("Previous year"));
-    auto* spinLayout = new QVBoxLayout(UpDown1);
-    spinLayout->setContentsMargins(0, 0, 0, 0);
-    spinLayout->setSpacing(0);
-    spinLayout->addWidget(yearUp);
-    spinLayout->addWidget(yearDown);
-    auto* monthLayout = new QHBoxLayout(monthFrame);
-    monthLayout->addWidget(Combo1, 1);
-    monthLayout->addWidget(Text1);
-    monthLayout->addWidget(UpDown1);
-
-    auto* paperFrame = new QGroupBox(QStringLiteral("Paper Size"), this);
-    Combo2 = new QComboBox(paperFrame);
-    Combo2->setAccessibleName(QStringLiteral("Paper Size"));
-    Combo2->setEditable(true);
-    Combo2->addItem(kLetterPaperText);
-    Combo2->addItem(kA4PaperText);
-    auto* paperLayout = new QVBoxLayout(paperFrame);
-    paperLayout->addWidget(Combo2);
-
-    Command1 = new QPushButton(QStringLiteral("&Print"), this);
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    previewButton = new QPushButton(QStringLiteral("Pre&view"), this);
-    pdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
-
+    QGroupBox* dataFrame = buildDataFrame();
     auto* right = new QVBoxLayout;
-    right->addWidget(monthFrame);
-    right->addWidget(paperFrame);
+    right->addWidget(buildMonthFrame());
+    right->addWidget(buildPaperFrame());
     right->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(dataFrame);
     middle->addLayout(right, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(previewButton);
-    buttons->addWidget(pdfButton);
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    QHBoxLayout* buttons = buildButtons();
     statusLine = new QLabel(this);
     statusLine->setObjectName(QStringLiteral("statusLine"));
     statusLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -137,15 +78,81 @@ void Form4::buildControls() {
     layout->addLayout(buttons);
     layout->addWidget(statusLine);
 
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(previewButton, &QPushButton::clicked, this, &Form4::Preview_Click);
-    connect(pdfButton, &QPushButton::clicked, this, &Form4::SavePdf_Click);
-    connect(yearUp, &QToolButton::clicked, this, [this] { UpDown1_Change(1); });
-    connect(yearDown, &QToolButton::clicked, this, [this] { UpDown1_Change(-1); });
+    connect(Command1, &QPushButton::clicked, this, &PrintCalendarWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PrintCalendarWindow::Command2_Click);
+    connect(previewButton, &QPushButton::clicked, this, &PrintCalendarWindow::Preview_Click);
+    connect(pdfButton, &QPushButton::clicked, this, &PrintCalendarWindow::SavePdf_Click);
+    connect(UpDown1, &Spinner::upClicked, this, [this] { UpDown1_Change(1); });
+    connect(UpDown1, &Spinner::downClicked, this, [this] { UpDown1_Change(-1); });
 }
 
-void Form4::Form_Load() {
+QGroupBox* PrintCalendarWindow::buildDataFrame() {
+    auto* dataFrame = new QGroupBox(QStringLiteral("Data"), this);
+    Check4 = new QCheckBox(QStringLiteral("Fishing &Prediction"), dataFrame);
+    Check1 = new QCheckBox(QStringLiteral("&Sunrise and Sunset"), dataFrame);
+    Check2 = new QCheckBox(QStringLiteral("&Moonrise and Moonset"), dataFrame);
+    Check3 = new QCheckBox(QStringLiteral("Major and Minor fishing &times"), dataFrame);
+    Check5 = new QCheckBox(QStringLiteral("&Full and New moons"), dataFrame);
+    auto* dataLayout = new QVBoxLayout(dataFrame);
+    for (QCheckBox* box : {Check4, Check1, Check2, Check3, Check5}) {
+        dataLayout->addWidget(box);
+    }
+    return dataFrame;
+}
+
+QGroupBox* PrintCalendarWindow::buildMonthFrame() {
+    auto* monthFrame = new QGroupBox(QStringLiteral("Month"), this);
+    Combo1 = new QComboBox(monthFrame);
+    Combo1->setAccessibleName(QStringLiteral("Month"));
+    for (int m = 1; m <= 12; ++m) {
+        Combo1->addItem(monthText(m));
+    }
+    Text1 = new QLineEdit(monthFrame);
+    Text1->setMaxLength(6);
+    Text1->setMaximumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+    Text1->setAccessibleName(QStringLiteral("Year"));
+    // Not bound to the year box: an unreadable year steps from this year (UpDown1_Change).
+    UpDown1 = new Spinner(monthFrame);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    yearUp = UpDown1->upButton();
+    yearDown = UpDown1->downButton();
+    yearUp->setAccessibleName(QStringLiteral("Next year"));
+    yearDown->setAccessibleName(QStringLiteral("Previous year"));
+    auto* monthLayout = new QHBoxLayout(monthFrame);
+    monthLayout->addWidget(Combo1, 1);
+    monthLayout->addWidget(Text1);
+    monthLayout->addWidget(UpDown1);
+    return monthFrame;
+}
+
+QGroupBox* PrintCalendarWindow::buildPaperFrame() {
+    auto* paperFrame = new QGroupBox(QStringLiteral("Paper Size"), this);
+    Combo2 = new QComboBox(paperFrame);
+    Combo2->setAccessibleName(QStringLiteral("Paper Size"));
+    Combo2->setEditable(true);
+    Combo2->addItem(kLetterPaperText);
+    Combo2->addItem(kA4PaperText);
+    auto* paperLayout = new QVBoxLayout(paperFrame);
+    paperLayout->addWidget(Combo2);
+    return paperFrame;
+}
+
+QHBoxLayout* PrintCalendarWindow::buildButtons() {
+    Command1 = new QPushButton(QStringLiteral("&Print"), this);
+    Command1->setDefault(true);
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    previewButton = new QPushButton(QStringLiteral("Pre&view"), this);
+    pdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previewButton);
+    buttons->addWidget(pdfButton);
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    return buttons;
+}
+
+void PrintCalendarWindow::Form_Load() {
     const CalendarOptions o = PrintSettings(store_).load();
     Check4->setChecked(o.prediction);
     Check1->setChecked(o.sunrise);
@@ -159,12 +166,12 @@ void Form4::Form_Load() {
     UpDown1->setEnabled(true);
 }
 
-void Form4::showMonthOf(QDate date) {
+void PrintCalendarWindow::showMonthOf(QDate date) {
     Combo1->setCurrentIndex(date.month() - 1);
     Text1->setText(QString::number(date.year()));
 }
 
-CalendarOptions Form4::options() const {
+CalendarOptions PrintCalendarWindow::options() const {
     CalendarOptions o;
     o.prediction = Check4->isChecked();
     o.sunrise = Check1->isChecked();
@@ -175,7 +182,7 @@ CalendarOptions Form4::options() const {
     return o;
 }
 
-std::optional<int> Form4::checkedYear() {
+std::optional<int> PrintCalendarWindow::checkedYear() {
     bool ok = false;
     const int year = Text1->text().trimmed().toInt(&ok);
     if (ok && year >= biteclock::kFirstYear && year <= biteclock::kLastYear) {
@@ -191,7 +198,7 @@ std::optional<int> Form4::checkedYear() {
     return std::nullopt;
 }
 
-std::optional<CalendarRequest> Form4::request() {
+std::optional<CalendarRequest> PrintCalendarWindow::request() {
     const auto year = checkedYear();
     if (!year) {
         return std::nullopt;
@@ -205,27 +212,26 @@ std::optional<CalendarRequest> Form4::request() {
     return r;
 }
 
-Form4::ZoneTexts Form4::currentZoneTexts() const {
+PrintCalendarWindow::ZoneTexts PrintCalendarWindow::currentZoneTexts() const {
     if (zoneTexts_) {
         return zoneTexts_();
     }
+    const SharedSettings shared(store_);
     ZoneTexts zone;
-    zone.gmtText = store_.read(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("gmt"),
-                               QStringLiteral("0"));
-    const bool custom = SettingsStore::toBool(
-        store_.read(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("custom")), false);
-    zone.zoneName = custom ? CalendarLocation::kCustomZone
-                           : QTimeZone::systemTimeZone().displayName(QDateTime::currentDateTime());
+    zone.gmtText = shared.gmt();
+    zone.zoneName = shared.customZone()
+                        ? CalendarLocation::kCustomZone
+                        : QTimeZone::systemTimeZone().displayName(QDateTime::currentDateTime());
     return zone;
 }
 
-void Form4::showStatus(const QString& text) {
+void PrintCalendarWindow::showStatus(const QString& text) {
     statusLine->setText(text);
     statusLine->setAccessibleName(text.isEmpty() ? QStringLiteral("Status")
                                                  : QStringLiteral("Status: ") + text);
 }
 
-void Form4::send(Destination destination) {
+void PrintCalendarWindow::send(Destination destination) {
     showStatus(QString());
     auto r = request();
     if (!r) {
@@ -276,23 +282,23 @@ void Form4::send(Destination destination) {
     }
 }
 
-void Form4::Command1_Click() {
+void PrintCalendarWindow::Command1_Click() {
     send(Destination::Printer);
 }
 
-void Form4::Command2_Click() {
+void PrintCalendarWindow::Command2_Click() {
     close();
 }
 
-void Form4::Preview_Click() {
+void PrintCalendarWindow::Preview_Click() {
     send(Destination::Preview);
 }
 
-void Form4::SavePdf_Click() {
+void PrintCalendarWindow::SavePdf_Click() {
     send(Destination::Pdf);
 }
 
-void Form4::UpDown1_Change(int step) {
+void PrintCalendarWindow::UpDown1_Change(int step) {
     bool ok = false;
     int year = Text1->text().trimmed().toInt(&ok);
     if (!ok) {

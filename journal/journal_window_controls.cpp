@@ -1,9 +1,10 @@
 // The journal window's controls: their captions, lists, tips and accessible names, and where they
-// sit. What the controls do is in form3.cpp.
+// sit. What the controls do is in journal_window.cpp.
 #include "almanac_day.h"
-#include "form3.h"
+#include "field_tips.h"
+#include "journal_window.h"
 #include "notes_wrap.h"
-#include "up_down_buttons.h"
+#include "spinner.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -61,9 +62,19 @@ QLineEdit* textBox(const QString& name, QWidget* parent) {
     return box;
 }
 
+// The date boxes take any text, so their spinners are not bound to them: a click steps the box by the
+// window's own rule and checks the date. One click is one step, and the arrows never take the focus
+// from the box, which would check a half-typed date on the way.
+Spinner* dateSpinner(QWidget* parent) {
+    auto* spinner = new Spinner(parent);
+    spinner->setFocusPolicy(Qt::NoFocus);
+    spinner->setAutoRepeat(false);
+    return spinner;
+}
+
 } // namespace
 
-void Form3::buildControls() {
+void JournalWindow::buildControls() {
     QHBoxLayout* entryRow = buildEntryRow();
     buildDateFrame();
     QFormLayout* form = buildRecordForm();
@@ -95,12 +106,15 @@ void Form3::buildControls() {
     grid->addLayout(moonColumn, 0, 1, 3, 1);
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->addWidget(statusLine_, 4, 0, 1, 2);
+    // The record's column and the form's row take the room a larger window gives, and the notes,
+    // the one field that can use it, take it within the form.
     grid->setColumnStretch(0, 1);
+    grid->setRowStretch(2, 1);
 
     connectControls();
 }
 
-QHBoxLayout* Form3::buildEntryRow() {
+QHBoxLayout* JournalWindow::buildEntryRow() {
     Text8 = textBox(QStringLiteral("Text8"), this);
     Text8->setText(QStringLiteral("1"));
     Text8->setMaxLength(16);
@@ -119,7 +133,7 @@ QHBoxLayout* Form3::buildEntryRow() {
     return entryRow;
 }
 
-void Form3::buildDateFrame() {
+void JournalWindow::buildDateFrame() {
     Frame1 = new QGroupBox(QStringLiteral("Date"), this);
     Text1 = textBox(QStringLiteral("Text1"), Frame1);
     Text13 = textBox(QStringLiteral("Text13"), Frame1);
@@ -128,9 +142,9 @@ void Form3::buildDateFrame() {
     Text1->setFixedWidth(digitWidth * 3 + 16);
     Text13->setFixedWidth(digitWidth * 3 + 16);
     Text14->setFixedWidth(digitWidth * 5 + 16);
-    UpDown1 = new UpDownButtons(Frame1);
-    UpDown2 = new UpDownButtons(Frame1);
-    UpDown3 = new UpDownButtons(Frame1);
+    UpDown1 = dateSpinner(Frame1);
+    UpDown2 = dateSpinner(Frame1);
+    UpDown3 = dateSpinner(Frame1);
     Label1 = new QLabel(QStringLiteral("&Day"), Frame1);
     Label2 = new QLabel(QStringLiteral("&Month"), Frame1);
     Label3 = new QLabel(QStringLiteral("&Year"), Frame1);
@@ -140,13 +154,14 @@ void Form3::buildDateFrame() {
     dateLayout_ = new QHBoxLayout(Frame1);
 }
 
-QFormLayout* Form3::buildRecordForm() {
+QFormLayout* JournalWindow::buildRecordForm() {
     Text200 = new QPlainTextEdit(this);
     Text200->setObjectName(QStringLiteral("Text200"));
     Text200->setTabChangesFocus(true);
     Text200->setWordWrapMode(notesWrapMode(QString()));
+    // Four lines at the least; whatever the window grows by goes to the notes.
     Text200->setMinimumHeight(Text200->fontMetrics().lineSpacing() * 4);
-    Text200->setMaximumHeight(Text200->fontMetrics().lineSpacing() * 8);
+    Text200->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Text3 = textBox(QStringLiteral("Text3"), this);
     Text4 = textBox(QStringLiteral("Text4"), this);
     Text5 = textBox(QStringLiteral("Text5"), this);
@@ -176,7 +191,7 @@ QFormLayout* Form3::buildRecordForm() {
     return form;
 }
 
-QVBoxLayout* Form3::buildMoonColumn() {
+QVBoxLayout* JournalWindow::buildMoonColumn() {
     Image1 = new QLabel(this);
     Image2 = new QLabel(this);
     for (QLabel* picture : {Image1, Image2}) {
@@ -203,7 +218,7 @@ QVBoxLayout* Form3::buildMoonColumn() {
     return moonColumn;
 }
 
-QHBoxLayout* Form3::buildButtons() {
+QHBoxLayout* JournalWindow::buildButtons() {
     Command1 = new QPushButton(QStringLiteral("&Save Entry"), this);
     Command6 = new QPushButton(QStringLiteral("&Clear Entry"), this);
     Command3 = new QPushButton(QStringLiteral("&Help"), this);
@@ -218,12 +233,12 @@ QHBoxLayout* Form3::buildButtons() {
     return buttons;
 }
 
-void Form3::nameControls() {
+void JournalWindow::nameControls() {
     // The two position fields share one caption, and the spinners' arrows have none: say which is
     // which. The other fields are named by their captions, the buttons by their own texts.
     Text9->setAccessibleName(QStringLiteral("G.P.S mark or location: latitude or name"));
     Text10->setAccessibleName(QStringLiteral("G.P.S mark or location: longitude or name"));
-    const std::pair<UpDownButtons*, const char*> spinners[] = {
+    const std::pair<Spinner*, const char*> spinners[] = {
         {UpDown1, "day"}, {UpDown2, "month"}, {UpDown3, "year"}};
     for (const auto& [spinner, what] : spinners) {
         spinner->upButton()->setAccessibleName(QStringLiteral("Next %1").arg(QLatin1String(what)));
@@ -232,7 +247,7 @@ void Form3::nameControls() {
     showMoonNames();
 }
 
-void Form3::showMoonNames() {
+void JournalWindow::showMoonNames() {
     // A picture or a value label is known to a screen reader only by its name: what it is, then
     // what it shows.
     const auto named = [](const QString& what, const QString& value) {
@@ -244,34 +259,34 @@ void Form3::showMoonNames() {
     Label14->setAccessibleName(named(QStringLiteral("New or full moon"), Label14->text()));
 }
 
-void Form3::connectControls() {
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form3::Command6_Click);
-    connect(Text200->document(), &QTextDocument::contentsChanged, this, &Form3::fitNotesWrap);
-    connect(Text8, &QLineEdit::returnPressed, this, &Form3::goToTypedEntry);
+void JournalWindow::connectControls() {
+    connect(Command1, &QPushButton::clicked, this, &JournalWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &JournalWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &JournalWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &JournalWindow::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &JournalWindow::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &JournalWindow::Command6_Click);
+    connect(Text200->document(), &QTextDocument::contentsChanged, this, &JournalWindow::fitNotesWrap);
+    connect(Text8, &QLineEdit::returnPressed, this, &JournalWindow::goToTypedEntry);
     for (QLineEdit* box : {Text1, Text13, Text14}) {
-        connect(box, &QLineEdit::returnPressed, this, &Form3::dateentered);
+        connect(box, &QLineEdit::returnPressed, this, &JournalWindow::dateentered);
         connect(box, &QLineEdit::textEdited, this, [this] { dateEdited_ = true; });
     }
-    connect(UpDown1, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
-    connect(UpDown1, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text1, -1, 1, 31); });
-    connect(UpDown2, &UpDownButtons::upClicked, this, [this] { stepDateBox(Text13, 1, 1, 12); });
-    connect(UpDown2, &UpDownButtons::downClicked, this, [this] { stepDateBox(Text13, -1, 1, 12); });
-    connect(UpDown3, &UpDownButtons::upClicked, this,
+    connect(UpDown1, &Spinner::upClicked, this, [this] { stepDateBox(Text1, 1, 1, 31); });
+    connect(UpDown1, &Spinner::downClicked, this, [this] { stepDateBox(Text1, -1, 1, 31); });
+    connect(UpDown2, &Spinner::upClicked, this, [this] { stepDateBox(Text13, 1, 1, 12); });
+    connect(UpDown2, &Spinner::downClicked, this, [this] { stepDateBox(Text13, -1, 1, 12); });
+    connect(UpDown3, &Spinner::upClicked, this,
             [this] { stepDateBox(Text14, 1, biteclock::kFirstYear, biteclock::kLastYear); });
-    connect(UpDown3, &UpDownButtons::downClicked, this,
+    connect(UpDown3, &Spinner::downClicked, this,
             [this] { stepDateBox(Text14, -1, biteclock::kFirstYear, biteclock::kLastYear); });
 }
 
-void Form3::placeDateBoxes() {
+void JournalWindow::placeDateBoxes() {
     while (dateLayout_->count() > 0) {
         delete dateLayout_->takeAt(0);
     }
-    const auto addBox = [this](QLabel* label, QLineEdit* box, UpDownButtons* spinner) {
+    const auto addBox = [this](QLabel* label, QLineEdit* box, Spinner* spinner) {
         dateLayout_->addWidget(label);
         dateLayout_->addWidget(box);
         dateLayout_->addWidget(spinner);
@@ -295,34 +310,11 @@ void Form3::placeDateBoxes() {
     }
 }
 
-void Form3::setTips(bool shown) {
-    const std::pair<QWidget*, const char*> tips[] = {
-        {Command1, "Saves current entry data."},
-        {Command4, "Back to last entry."},
-        {Command5, "Advances to next entry."},
-        {Command6, "Clears current entry data. To clear permanently, click Save entry after Clear entry."},
-        {Image1, "Moon phase for date specified."},
-        {Image2, "Fish prediction for date specified."},
-        {Frame1,
-         "Date of fishing trip. Format: dd/mm/yyyy or mm/dd/yyyy depending on the Date representation "
-         "selected in Settings menu."},
-        {Text1, "Enter Day"},
-        {Text13, "Enter Month"},
-        {Text14, "Enter Year"},
-        {Text200, "Additional information regarding the fishing trip."},
-        {Text3, "Water or air temperature."},
-        {Text4, "Length of fishing trip."},
-        {Text5, "Spring or Neap."},
-        {Text6, "Wind strength in users scale."},
-        {Text7, "Quantity of fish."},
-        {Text9, "Gps latitude or name of location."},
-        {Text10, "Gps longitude or name of location"},
-        {Text11, "Best bite rate eg. 10:00am - 11:15am"},
-        {Combo1, "Wind direction."},
-        {Combo2, "Tidal condition during best bite rate."},
-        {Combo3, "Personal rating of catch."},
-    };
-    for (const auto& [widget, text] : tips) {
-        widget->setToolTip(shown ? QString::fromLatin1(text) : QString());
+void JournalWindow::setTips(bool shown) {
+    const FieldMap fields = fieldsOf(*this, journalTips());
+    if (shown) {
+        ::tooltipsshow(journalTips(), fields);
+    } else {
+        ::tooltipss(journalTips(), fields);
     }
 }

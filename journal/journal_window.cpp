@@ -1,9 +1,10 @@
-#include "form3.h"
+#include "journal_window.h"
 
 #include "almanac_day.h"
 #include "entry_number.h"
 #include "journal_moon.h"
 #include "notes_wrap.h"
+#include "packed_colour.h"
 #include "platform_services.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ std::string toUtf8(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// The notes box works with "\n"; the file keeps the line ends of the platform the journal came from.
+// The notes box works with "\n"; the journal file keeps CR LF, and a lone CR reads as a line end.
 std::string notesForFile(const QString& text) {
     QString notes = text;
     notes.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -66,9 +67,9 @@ MessageService::Icon messageIcon(JournalNotice::Icon icon) {
 
 } // namespace
 
-Form3::Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
-             const QString& journalFolder, const Clock& clock, bool monthFirst, bool tipsShown,
-             PictureLookup pictures, int chartColour, QWidget* parent)
+JournalWindow::JournalWindow(biteclock::AlmanacDay& almanac, MessageService& messages, HelpService* help,
+                             const QString& journalFolder, const Clock& clock, bool monthFirst,
+                             bool tipsShown, PictureLookup pictures, int chartColour, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , almanac_(almanac)
     , messages_(messages)
@@ -86,33 +87,35 @@ Form3::Form3(biteclock::AlmanacDay& almanac, MessageService& messages, HelpServi
     applyChartColour();
     setTips(tipsShown_);
     hidePictures();
-    connect(qApp, &QApplication::focusChanged, this, &Form3::onFocusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &JournalWindow::onFocusChanged);
 }
 
-Form3::~Form3() {
+JournalWindow::~JournalWindow() {
     // Destroying the child widgets moves the focus; the handler must not run on a half-destroyed
     // window.
-    disconnect(qApp, &QApplication::focusChanged, this, &Form3::onFocusChanged);
+    disconnect(qApp, &QApplication::focusChanged, this, &JournalWindow::onFocusChanged);
 }
 
-void Form3::setMonthFirst(bool monthFirst) {
+void JournalWindow::setMonthFirst(bool monthFirst) {
     if (monthFirst != monthFirst_) {
         monthFirst_ = monthFirst;
         placeDateBoxes();
     }
 }
 
-void Form3::setTipsShown(bool tipsShown) {
+void JournalWindow::setTipsShown(bool tipsShown) {
     tipsShown_ = tipsShown;
 }
 
-void Form3::setChartColour(int chartColour) {
+void JournalWindow::setChartColour(int chartColour) {
     chartColour_ = chartColour;
     applyChartColour();
 }
 
-void Form3::applyChartColour() {
-    const QColor colour(chartColour_ & 0xFF, (chartColour_ >> 8) & 0xFF, (chartColour_ >> 16) & 0xFF);
+void JournalWindow::applyChartColour() {
+    // A stored number no colour packs to gives the default, as it does for the graph.
+    const QColor colour = packed_colour::toColour(chartColour_)
+                              .value_or(*packed_colour::toColour(MainSettings::kDefaultChartColour));
     for (QLabel* picture : {Image1, Image2}) {
         QPalette palette = picture->palette();
         palette.setColor(QPalette::Window, colour);
@@ -120,14 +123,14 @@ void Form3::applyChartColour() {
     }
 }
 
-void Form3::showEvent(QShowEvent* event) {
+void JournalWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
         Form_Load();
     }
 }
 
-void Form3::Form_Load() {
+void JournalWindow::Form_Load() {
     // Whichever way the window was last closed, it opens on a stored entry or a fresh blank one.
     newBlankEntry_ = false;
     setTips(tipsShown_);
@@ -136,7 +139,7 @@ void Form3::Form_Load() {
     readdata();
 }
 
-QString Form3::notesText() const {
+QString JournalWindow::notesText() const {
     // toPlainText() would turn no-break spaces into plain ones; the raw text keeps every character,
     // with U+2029 between the box's lines.
     QString notes = Text200->document()->toRawText();
@@ -144,7 +147,7 @@ QString Form3::notesText() const {
     return notes;
 }
 
-void Form3::setNotes(const QString& notes) {
+void JournalWindow::setNotes(const QString& notes) {
     // The wrapping must suit the text before the box lays it out, which it does at once.
     const QTextOption::WrapMode wrap = notesWrapMode(notes);
     if (Text200->wordWrapMode() != wrap) {
@@ -153,7 +156,7 @@ void Form3::setNotes(const QString& notes) {
     Text200->setPlainText(notes);
 }
 
-void Form3::fitNotesWrap() {
+void JournalWindow::fitNotesWrap() {
     // Typed or pasted text is laid out after this check, so a pasted unbroken run is safe too.
     const QTextOption::WrapMode wrap = notesWrapMode(notesText());
     if (Text200->wordWrapMode() != wrap) {
@@ -161,21 +164,21 @@ void Form3::fitNotesWrap() {
     }
 }
 
-QString Form3::statusText() const {
+QString JournalWindow::statusText() const {
     return statusLine_->text();
 }
 
-void Form3::showStatus(const QString& text) {
+void JournalWindow::showStatus(const QString& text) {
     statusLine_->setText(text);
     statusLine_->setAccessibleName(text.isEmpty() ? QStringLiteral("Status")
                                                   : QStringLiteral("Status: ") + text);
 }
 
-void Form3::notify(const JournalNotice& notice) {
+void JournalWindow::notify(const JournalNotice& notice) {
     messages_.show(notice.title, notice.text, messageIcon(notice.icon));
 }
 
-biteclock::JournalEntry Form3::fields() const {
+biteclock::JournalEntry JournalWindow::fields() const {
     biteclock::JournalEntry entry;
     entry.day = toUtf8(Text1->text());
     entry.month = toUtf8(Text13->text());
@@ -195,7 +198,7 @@ biteclock::JournalEntry Form3::fields() const {
     return entry;
 }
 
-void Form3::showFields(const biteclock::JournalEntry& entry) {
+void JournalWindow::showFields(const biteclock::JournalEntry& entry) {
     Text1->setText(fromUtf8(entry.day));
     Text13->setText(fromUtf8(entry.month));
     Text14->setText(fromUtf8(entry.year));
@@ -214,13 +217,13 @@ void Form3::showFields(const biteclock::JournalEntry& entry) {
     dateEdited_ = false;
 }
 
-void Form3::presetMonthAndYear() {
+void JournalWindow::presetMonthAndYear() {
     const QDate today = clock_.today();
     Text13->setText(QString::number(today.month()));
     Text14->setText(QString::number(today.year()));
 }
 
-void Form3::readdata() {
+void JournalWindow::readdata() {
     showStatus(QString());
     const JournalStore::ReadResult read = store_.read(currentEntry_);
     const QString path = store_.filePath(currentEntry_);
@@ -282,7 +285,7 @@ void Form3::readdata() {
     }
 }
 
-bool Form3::saveent() {
+bool JournalWindow::saveent() {
     showStatus(QString());
     const std::optional<int> number = checkedEntryNumber();
     if (!number) {
@@ -319,7 +322,7 @@ bool Form3::saveent() {
     return true;
 }
 
-void Form3::new_entry() {
+void JournalWindow::new_entry() {
     for (QLineEdit* box : {Text1, Text13, Text14, Text3, Text4, Text5, Text6, Text7, Text9, Text10, Text11}) {
         box->clear();
     }
@@ -333,7 +336,7 @@ void Form3::new_entry() {
     hidePictures();
 }
 
-void Form3::hidePictures() {
+void JournalWindow::hidePictures() {
     tripDate_.reset();
     Image1->hide();
     Image1->clear();
@@ -348,7 +351,7 @@ void Form3::hidePictures() {
     showMoonNames();
 }
 
-void Form3::Moonfish() {
+void JournalWindow::Moonfish() {
     if (!tripDate_) {
         return;
     }
@@ -372,7 +375,7 @@ void Form3::Moonfish() {
     showMoonNames();
 }
 
-bool Form3::dateentered() {
+bool JournalWindow::dateentered() {
     dateEdited_ = false;
     const TripDateCheck check =
         checkTripDate({Text1->text(), Text13->text(), Text14->text()}, clock_.today().year());
@@ -406,7 +409,7 @@ bool Form3::dateentered() {
     return clean;
 }
 
-std::optional<int> Form3::checkedEntryNumber() {
+std::optional<int> JournalWindow::checkedEntryNumber() {
     const std::optional<int> number = parseEntryNumber(Text8->text());
     if (!number) {
         notify({QStringLiteral("Invalid Entry Number"),
@@ -419,7 +422,7 @@ std::optional<int> Form3::checkedEntryNumber() {
     return number;
 }
 
-void Form3::goToTypedEntry() {
+void JournalWindow::goToTypedEntry() {
     const std::optional<int> number = checkedEntryNumber();
     if (!number) {
         return;
@@ -429,25 +432,25 @@ void Form3::goToTypedEntry() {
     readdata();
 }
 
-void Form3::stepDateBox(QLineEdit* box, int delta, int minimum, int maximum) {
+void JournalWindow::stepDateBox(QLineEdit* box, int delta, int minimum, int maximum) {
     bool ok = false;
     const int value = box->text().trimmed().toInt(&ok);
     box->setText(QString::number(ok ? std::clamp(value + delta, minimum, maximum) : minimum));
     dateentered();
 }
 
-bool Form3::isDateBox(const QWidget* widget) const {
+bool JournalWindow::isDateBox(const QWidget* widget) const {
     return widget == Text1 || widget == Text13 || widget == Text14;
 }
 
-void Form3::onFocusChanged(QWidget* old, QWidget* now) {
+void JournalWindow::onFocusChanged(QWidget* old, QWidget* now) {
     // Leaving the date for another field of this window checks what was typed there.
     if (dateEdited_ && isDateBox(old) && now != nullptr && !isDateBox(now) && now->window() == this) {
         dateentered();
     }
 }
 
-void Form3::Command1_Click() {
+void JournalWindow::Command1_Click() {
     if (!checkedEntryNumber()) {
         return;
     }
@@ -457,18 +460,18 @@ void Form3::Command1_Click() {
     saveent();
 }
 
-void Form3::Command2_Click() {
+void JournalWindow::Command2_Click() {
     newBlankEntry_ = false;
     close();
 }
 
-void Form3::Command3_Click() {
+void JournalWindow::Command3_Click() {
     if (help_ != nullptr) {
         help_->showContents();
     }
 }
 
-void Form3::Command4_Click() {
+void JournalWindow::Command4_Click() {
     const std::optional<int> number = checkedEntryNumber();
     if (!number) {
         return;
@@ -482,7 +485,7 @@ void Form3::Command4_Click() {
     readdata();
 }
 
-void Form3::Command5_Click() {
+void JournalWindow::Command5_Click() {
     if (newBlankEntry_) {
         return;
     }
@@ -494,15 +497,15 @@ void Form3::Command5_Click() {
     readdata();
 }
 
-void Form3::Command6_Click() {
+void JournalWindow::Command6_Click() {
     new_entry();
     presetMonthAndYear();
 }
 
-void Form3::tooltipsshow() {
+void JournalWindow::tooltipsshow() {
     setTips(true);
 }
 
-void Form3::tooltipss() {
+void JournalWindow::tooltipss() {
     setTips(false);
 }

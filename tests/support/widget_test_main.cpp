@@ -1,4 +1,5 @@
-// The print tests run offscreen, in a fixed locale, with settings in a temporary folder.
+// A main for the widget test programs: offscreen, in a fixed locale and zone, with settings and data
+// in a temporary folder.
 #include "sandbox_home.h"
 
 #include <QApplication>
