@@ -60,6 +60,31 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     title_->setAlignment(Qt::AlignCenter);
     title_->setFont(scaled(font(), 2.0, true));
 
+    QHBoxLayout* countRow = buildCountRow();
+    QGroupBox* dateBox = buildDateBox();
+    QHBoxLayout* pictures = buildPictureRow();
+    QHBoxLayout* buttons = buildButtonRow();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addLayout(countRow);
+    layout->addWidget(dateBox);
+    layout->addLayout(pictures);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    flashTimer_ = new QTimer(this);
+    flashTimer_->setInterval(kFlashIntervalMs);
+    connect(flashTimer_, &QTimer::timeout, this, &TrayAlarmWindow::flash);
+    setTitleColour(kBlue);
+
+    connect(deactivate_, &QCheckBox::clicked, this, &TrayAlarmWindow::deactivateClicked);
+    connect(ok_, &QPushButton::clicked, this, &TrayAlarmWindow::okClicked);
+    connect(run_, &QPushButton::clicked, this, &TrayAlarmWindow::runClicked);
+    connect(help_, &QPushButton::clicked, this, &TrayAlarmWindow::helpClicked);
+}
+
+QHBoxLayout* TrayAlarmWindow::buildCountRow() {
     heading_ = new QLabel(QStringLiteral("It's Fishing time in:"), this);
     heading_->setObjectName(QStringLiteral("heading"));
     heading_->setFont(scaled(font(), 1.3, true));
@@ -78,14 +103,20 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     countRow->addWidget(count_);
     countRow->addWidget(unit_);
     countRow->addStretch(1);
+    return countRow;
+}
 
+QGroupBox* TrayAlarmWindow::buildDateBox() {
     auto* dateBox = new QGroupBox(QStringLiteral("Date prediction applies to."), this);
     date_ = new QLabel(dateBox);
     date_->setObjectName(QStringLiteral("date"));
     date_->setAccessibleName(kDateName);
     date_->setFont(scaled(font(), 1.2, true));
     (new QVBoxLayout(dateBox))->addWidget(date_);
+    return dateBox;
+}
 
+QHBoxLayout* TrayAlarmWindow::buildPictureRow() {
     auto* predictionBox = new QGroupBox(QStringLiteral("Current date fishing prediction"), this);
     fishPicture_ = pictureBox(predictionBox);
     fishPicture_->setObjectName(QStringLiteral("fishPicture"));
@@ -110,7 +141,10 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(predictionBox, 1);
     pictures->addWidget(moonBox);
+    return pictures;
+}
 
+QHBoxLayout* TrayAlarmWindow::buildButtonRow() {
     deactivate_ = new QCheckBox(QStringLiteral("&Deactivate  Alarm   "), this);
     tips_.append(
         {deactivate_,
@@ -127,24 +161,7 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     buttons->addWidget(ok_);
     buttons->addWidget(run_);
     buttons->addWidget(help_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title_);
-    layout->addLayout(countRow);
-    layout->addWidget(dateBox);
-    layout->addLayout(pictures);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    flashTimer_ = new QTimer(this);
-    flashTimer_->setInterval(kFlashIntervalMs);
-    connect(flashTimer_, &QTimer::timeout, this, &TrayAlarmWindow::flash);
-    setTitleColour(kBlue);
-
-    connect(deactivate_, &QCheckBox::clicked, this, &TrayAlarmWindow::deactivateClicked);
-    connect(ok_, &QPushButton::clicked, this, &TrayAlarmWindow::okClicked);
-    connect(run_, &QPushButton::clicked, this, &TrayAlarmWindow::runClicked);
-    connect(help_, &QPushButton::clicked, this, &TrayAlarmWindow::helpClicked);
+    return buttons;
 }
 
 void TrayAlarmWindow::showView(const AlarmView& view) {

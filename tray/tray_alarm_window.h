@@ -7,6 +7,8 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -58,6 +60,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QHBoxLayout* buildCountRow();
+    QGroupBox* buildDateBox();
+    QHBoxLayout* buildPictureRow();
+    QHBoxLayout* buildButtonRow();
     void setTitleColour(const QColor& colour);
 
     QLabel* title_ = nullptr;

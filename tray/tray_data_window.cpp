@@ -61,6 +61,35 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setWindowTitle(kInitialCaption);
 
+    QGroupBox* moonBox = buildMoonBox();
+    QGroupBox* sunBox = buildSunBox();
+    QGroupBox* predictionBox = buildPredictionBox();
+    QGroupBox* timesBox = buildTimesBox();
+    buildOptionBoxes();
+    QHBoxLayout* buttons = buildButtonRow();
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(moonBox, 0, 0);
+    grid->addWidget(sunBox, 0, 1);
+    grid->addWidget(predictionBox, 1, 0);
+    grid->addWidget(timesBox, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(moonIcon_);
+    layout->addWidget(fishIcon_);
+    layout->addWidget(displayEveryStart_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(moonIcon_, &QCheckBox::clicked, this, &TrayDataWindow::moonIconClicked);
+    connect(fishIcon_, &QCheckBox::clicked, this, &TrayDataWindow::fishIconClicked);
+    connect(displayEveryStart_, &QCheckBox::clicked, this, &TrayDataWindow::displayEveryStartClicked);
+    connect(hide_, &QPushButton::clicked, this, &TrayDataWindow::hideClicked);
+    connect(endIcons_, &QPushButton::clicked, this, &TrayDataWindow::endIconsClicked);
+}
+
+QGroupBox* TrayDataWindow::buildMoonBox() {
     auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
     moonrise_ = field(QStringLiteral("Text2"), QStringLiteral("Moonrise"));
     moonset_ = field(QStringLiteral("Text3"), QStringLiteral("Moonset"));
@@ -83,7 +112,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     moonGrid->addWidget(moonPicture_, 0, 2, 2, 1, Qt::AlignCenter);
     moonGrid->addWidget(phaseCaption_, 3, 0, 1, 3);
     addTip(moonBox, QStringLiteral("Todays Moon rise, set, phase and age."));
+    return moonBox;
+}
 
+QGroupBox* TrayDataWindow::buildSunBox() {
     auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
     sunrise_ = field(QStringLiteral("sunrise"), QStringLiteral("Sunrise"));
     sunset_ = field(QStringLiteral("sunset"), QStringLiteral("Sunset"));
@@ -97,7 +129,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     sunGrid->addWidget(dayLength_, 2, 1);
     sunGrid->addWidget(new QLabel(QStringLiteral("Hrs  :  Min"), sunBox), 2, 2);
     addTip(sunBox, QStringLiteral("Todays Sun rise, set and length of day."));
+    return sunBox;
+}
 
+QGroupBox* TrayDataWindow::buildPredictionBox() {
     auto* predictionBox = new QGroupBox(QStringLiteral("Fishing Prediction"), this);
     fishPicture_ = pictureBox(predictionBox);
     fishPicture_->setObjectName(QStringLiteral("fishPicture"));
@@ -113,7 +148,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     predictionRow->addWidget(fishPicture_);
     predictionRow->addWidget(grade_, 1);
     addTip(predictionBox, QStringLiteral("Todays current fishing prediction"));
+    return predictionBox;
+}
 
+QGroupBox* TrayDataWindow::buildTimesBox() {
     auto* timesBox = new QGroupBox(QStringLiteral("Fishing Times"), this);
     upperMajor_ = field(QStringLiteral("Text4"), QStringLiteral("Major fishing time, Moon above"));
     riseMinor_ = field(QStringLiteral("Text8"), QStringLiteral("Minor fishing time, Moon below"));
@@ -140,7 +178,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
                        static_cast<QWidget*>(setMinor_)}) {
         addTip(w, QStringLiteral("Minor fishing times"));
     }
+    return timesBox;
+}
 
+void TrayDataWindow::buildOptionBoxes() {
     moonIcon_ = new QCheckBox(QStringLiteral("Show &Moon Phase Icon"), this);
     fishIcon_ = new QCheckBox(QStringLiteral("Show &Fish Prediction Icon"), this);
     displayEveryStart_ = new QCheckBox(QStringLiteral("&Display this form every time on start up"), this);
@@ -148,7 +189,9 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     addTip(fishIcon_, QStringLiteral("Displays the fishing prediction icon in the taskbar tray area."));
     addTip(displayEveryStart_,
            QStringLiteral("When checked, displays this form every time you start your computer."));
+}
 
+QHBoxLayout* TrayDataWindow::buildButtonRow() {
     hide_ = new QPushButton(QStringLiteral("&Hide"), this);
     endIcons_ = new QPushButton(QStringLiteral("&End Icons"), this);
     hide_->setDefault(true);
@@ -160,26 +203,7 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(hide_);
     buttons->addWidget(endIcons_);
-
-    auto* grid = new QGridLayout;
-    grid->addWidget(moonBox, 0, 0);
-    grid->addWidget(sunBox, 0, 1);
-    grid->addWidget(predictionBox, 1, 0);
-    grid->addWidget(timesBox, 1, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(moonIcon_);
-    layout->addWidget(fishIcon_);
-    layout->addWidget(displayEveryStart_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(moonIcon_, &QCheckBox::clicked, this, &TrayDataWindow::moonIconClicked);
-    connect(fishIcon_, &QCheckBox::clicked, this, &TrayDataWindow::fishIconClicked);
-    connect(displayEveryStart_, &QCheckBox::clicked, this, &TrayDataWindow::displayEveryStartClicked);
-    connect(hide_, &QPushButton::clicked, this, &TrayDataWindow::hideClicked);
-    connect(endIcons_, &QPushButton::clicked, this, &TrayDataWindow::endIconsClicked);
+    return buttons;
 }
 
 void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) {

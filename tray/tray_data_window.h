@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +58,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QGroupBox* buildMoonBox();
+    QGroupBox* buildSunBox();
+    QGroupBox* buildPredictionBox();
+    QGroupBox* buildTimesBox();
+    void buildOptionBoxes();
+    QHBoxLayout* buildButtonRow();
     QLineEdit* field(const QString& name, const QString& accessibleName);
     void addTip(QWidget* widget, const QString& tip);
 
