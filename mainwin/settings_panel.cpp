@@ -15,21 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-/// The three stored values that decide whether the tray companion starts at log-on, as stored texts
-/// (empty when missing).
-QStringList trayChoiceTexts(const SettingsStore& store) {
-    QStringList texts;
-    for (const char* key : {"showmoon", "showfish", "runalarm"}) {
-        texts.append(
-            store.read(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key), QString()));
-    }
-    return texts;
-}
-
-} // namespace
-
 QString trayExecutableFrom(const QString& programFolder) {
     const QString found = siblingProgramPath(Program::Bitetray, programFolder);
     return found.isEmpty() ? programFileName(Program::Bitetray) : found;
@@ -37,7 +22,6 @@ QString trayExecutableFrom(const QString& programFolder) {
 
 SettingsPanel::SettingsPanel(Services services, QWidget* parent)
     : QFrame(parent)
-    , store_(services.store)
     , shared_(services.store)
     , catalogue_(services.store)
     , messages_(services.messages)
@@ -231,7 +215,7 @@ bool SettingsPanel::checklatlon() {
 }
 
 void SettingsPanel::writeBack() {
-    const QStringList trayChoiceBefore = trayChoiceTexts(store_);
+    const QStringList trayChoiceBefore = shared_.trayStartTexts();
     shared_.setAlarmOn(Option1->isChecked());
     shared_.setShowMoonIcon(Check1->isChecked());
     shared_.setShowFishIcon(Check2->isChecked());
@@ -254,7 +238,7 @@ void SettingsPanel::writeBack() {
     // The companion's log-on entry follows the icons and the alarm; it is only touched when one of
     // them changed, not on every refresh. A failure is not reported: the icon boxes' tip already says
     // these settings only take effect when the computer is restarted, and nothing else depends on it.
-    if (trayChoiceTexts(store_) != trayChoiceBefore) {
+    if (shared_.trayStartTexts() != trayChoiceBefore) {
         updateTrayAutostart(shared_.showMoonIcon(), shared_.showFishIcon(), shared_.alarmOn(),
                             trayExecutableFrom(QCoreApplication::applicationDirPath()));
     }

@@ -150,7 +150,6 @@ private:
     /// Everything the panel would store, as it stands.
     QStringList snapshot() const;
 
-    SettingsStore& store_;
     SharedSettings shared_;
     LocationCatalogue catalogue_;
     MessageService& messages_;

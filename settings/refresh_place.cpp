@@ -95,18 +95,12 @@ RefreshPlace refreshPlace(SettingsStore& store, const biteclock::TimeZoneSource&
     if (shared.currentLocation().isEmpty()) {
         // The panel's check stops at the missing name and stores nothing; the refresh computes with
         // the store as it is, an offset of 13 hours when none is stored.
-        const QString gmt = store.read(SettingsStore::kShared, SettingsStore::kSettings,
-                                       QStringLiteral("gmt"), QStringLiteral("13"));
-        place.fault = checkPlaceTexts({shared.latitudeDegrees(), shared.latitudeMinutes(),
-                                       shared.longitudeDegrees(), shared.longitudeMinutes(), gmt});
+        place.fault =
+            checkPlaceTexts({shared.latitudeDegrees(), shared.latitudeMinutes(), shared.longitudeDegrees(),
+                             shared.longitudeMinutes(), shared.computedGmt()});
         place.location = storedCurrentLocation(store);
         place.zoneName = custom ? QStringLiteral("Custom") : QString::fromStdString(zone.name);
-        bool anyStored = false;
-        for (const char* key : {"latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"}) {
-            anyStored = anyStored ||
-                        store.contains(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key));
-        }
-        place.defaults = !anyStored;
+        place.defaults = !shared.placeStored();
     } else {
         // With "custom" False the panel shows the computer's offset in place of the stored one.
         const PlaceTexts texts{shared.latitudeDegrees(), shared.latitudeMinutes(), shared.longitudeDegrees(),
