@@ -1,5 +1,6 @@
 // The settings panel's offset from Greenwich: stepping and typing it, the "+" sign, and whether it
 // is the computer's own zone (with its name and the daylight box) or one the user typed.
+#include "custom_zone.h"
 #include "number_print.h"
 #include "settings_panel.h"
 #include "spinner.h"
@@ -45,7 +46,7 @@ void SettingsPanel::showSystemZone() {
 
 void SettingsPanel::showCustomZone() {
     // A typed offset has no zone name, and the computer's daylight saving does not apply to it.
-    Text16->setText(QStringLiteral("Custom"));
+    Text16->setText(QString::fromLatin1(kCustomZoneName));
     Text16->setEnabled(false);
     Check3->setEnabled(false);
 }

@@ -1,5 +1,6 @@
 #include "refresh_place.h"
 
+#include "custom_zone.h"
 #include "location_catalogue.h"
 #include "number_print.h"
 #include "number_text.h"
@@ -99,7 +100,7 @@ RefreshPlace refreshPlace(SettingsStore& store, const biteclock::TimeZoneSource&
             checkPlaceTexts({shared.latitudeDegrees(), shared.latitudeMinutes(), shared.longitudeDegrees(),
                              shared.longitudeMinutes(), shared.computedGmt()});
         place.location = storedCurrentLocation(store);
-        place.zoneName = custom ? QStringLiteral("Custom") : QString::fromStdString(zone.name);
+        place.zoneName = custom ? QString::fromLatin1(kCustomZoneName) : QString::fromStdString(zone.name);
         place.defaults = !shared.placeStored();
     } else {
         // With "custom" False the panel shows the computer's offset in place of the stored one.
@@ -115,7 +116,7 @@ RefreshPlace refreshPlace(SettingsStore& store, const biteclock::TimeZoneSource&
         place.location.westOrEast = shared.westOrEast().toStdString();
         // The panel marks the offset as the computer's own exactly when the numbers are equal.
         place.zoneName = place.location.gmtHours == zone.hours ? QString::fromStdString(zone.name)
-                                                               : QStringLiteral("Custom");
+                                                               : QString::fromLatin1(kCustomZoneName);
     }
     if (place.fault) {
         place.fault->file = file;
@@ -141,6 +142,6 @@ std::optional<RefreshPlace> savedPlace(SettingsStore& store, const QString& name
     takeWholeCoordinates(texts, place.location);
     place.location.northOrSouth = f.northOrSouth.toStdString();
     place.location.westOrEast = f.westOrEast.toStdString();
-    place.zoneName = QStringLiteral("Custom");
+    place.zoneName = QString::fromLatin1(kCustomZoneName);
     return place;
 }
