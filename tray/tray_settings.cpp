@@ -103,10 +103,6 @@ void TraySettings::setDisplayForm(bool shown) {
     write(QStringLiteral("displayform"), checkText(shown));
 }
 
-void TraySettings::setAlarmOn(bool on) {
-    write(QStringLiteral("runalarm"), SettingsStore::boolText(on));
-}
-
 void TraySettings::setNoTrayNoticeGiven() {
     write(QStringLiteral("traynotice"), SettingsStore::boolText(true));
 }

@@ -8,8 +8,9 @@
 class SettingsStore;
 
 /// The companion's view of the shared "Bitetray" settings: typed reads with the companion's own
-/// defaults (which differ from the main program's for the place and the alarm), and the few keys
-/// the companion writes back.
+/// defaults (which differ from the main program's for the place and the alarm), and the keys of its
+/// own that it writes back. The alarm switch, which the main program's panel writes too, is written
+/// through SharedSettings.
 class TraySettings {
 public:
     /// The main program's folder when nothing was stored: where the programs are installed (a copy
@@ -46,7 +47,6 @@ public:
     void setShowMoon(bool wanted);
     void setShowFish(bool wanted);
     void setDisplayForm(bool shown);
-    void setAlarmOn(bool on);
     void setNoTrayNoticeGiven();
 
 private:

@@ -88,12 +88,10 @@ TEST_F(TraySettingsTest, WritesUseTheStoredForms) {
     settings.setShowMoon(false);
     settings.setShowFish(true);
     settings.setDisplayForm(false);
-    settings.setAlarmOn(false);
     settings.setNoTrayNoticeGiven();
     EXPECT_EQ(stored(QStringLiteral("showmoon")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("showfish")), QStringLiteral("1"));
     EXPECT_EQ(stored(QStringLiteral("displayform")), QStringLiteral("0"));
-    EXPECT_EQ(stored(QStringLiteral("runalarm")), QStringLiteral("False"));
     EXPECT_EQ(settings.noTrayNoticeGiven(), true);
 }
 
