@@ -1,7 +1,6 @@
 #pragma once
 
 #include "observer.h"
-#include "program_paths.h"
 
 #include <QString>
 
@@ -13,10 +12,6 @@ class SettingsStore;
 /// through SharedSettings.
 class TraySettings {
 public:
-    /// The main program's folder when nothing was stored: where the programs are installed (a copy
-    /// that was never installed there finds the main program beside itself or in its build tree).
-    static inline const QString kDefaultFishPath = installedProgramFolder();
-
     explicit TraySettings(SettingsStore& store)
         : store_(store) {}
 
@@ -30,8 +25,12 @@ public:
     bool showFish() const;
     /// "runalarm": the good-day alarm is on (default off).
     bool alarmOn() const;
-    /// "fishpath": the main program's folder as stored.
+    /// "fishpath": the main program's folder as stored; when nothing is stored, defaultFishPath().
     QString fishPath() const;
+    /// The folder the running companion was started from: where Biteclock is installed beside it,
+    /// or the build folder when it runs from a build (where the main program is found in the build
+    /// tree). Needs the application object.
+    static QString defaultFishPath();
     /// "displayform": show the data window at start-up (default true).
     bool displayForm() const;
     /// "daytype": the alarm grade text (default "0", which the grade table reads as any day).
