@@ -61,7 +61,7 @@ public:
     QString systemZoneName() const { return systemZoneName_; }
     bool plusSignShown() const { return plusShown_; }
 
-    // Controls, named as in the panel's design.
+    // Controls, under the numbered names the field tips, the main window and the tests address them by.
     QGroupBox* alarmFrame = nullptr;
     QRadioButton* Option1 = nullptr; ///< "&Activated"
     QRadioButton* Option2 = nullptr; ///< "&Deactivated"

@@ -201,7 +201,7 @@ QHBoxLayout* SettingsPanel::buildButtonRow() {
 }
 
 void SettingsPanel::nameFields() {
-    // The captions of the design stand beside the fields, often for a whole row; a screen reader
+    // The captions stand beside the fields, often for a whole row; a screen reader
     // needs each field's own name.
     const std::pair<QWidget*, const char*> names[] = {
         {Combo2, "Warn on"},
