@@ -2,6 +2,7 @@
 
 #include "alarm_view.h"
 #include "tray_icon.h"
+#include "tray_window_parts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,24 +17,11 @@
 
 namespace {
 
-constexpr int kPictureSize = 32;
+using namespace tray_window;
 
-// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
 const QString kCountName = QStringLiteral("Fishing time in");
 const QString kUnitName = QStringLiteral("Day or days");
 const QString kDateName = QStringLiteral("Date prediction applies to");
-const QString kGradeName = QStringLiteral("Fishing prediction");
-
-QString valueName(const QString& what, const QString& value) {
-    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
-}
-
-QLabel* pictureBox(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 void setTextColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -118,15 +106,8 @@ QGroupBox* TrayAlarmWindow::buildDateBox() {
 
 QHBoxLayout* TrayAlarmWindow::buildPictureRow() {
     auto* predictionBox = new QGroupBox(QStringLiteral("Current date fishing prediction"), this);
-    fishPicture_ = pictureBox(predictionBox);
-    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
-    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
-    grade_ = new QLabel(predictionBox);
-    grade_->setObjectName(QStringLiteral("grade"));
-    grade_->setAccessibleName(kGradeName);
-    grade_->setAlignment(Qt::AlignCenter);
-    grade_->setAutoFillBackground(true);
-    grade_->setFrameShape(QFrame::StyledPanel);
+    fishPicture_ = fishPictureBox(predictionBox);
+    grade_ = gradeLabel(predictionBox);
     grade_->setFont(scaled(font(), 1.2, true));
     auto* predictionRow = new QHBoxLayout(predictionBox);
     predictionRow->addWidget(fishPicture_);
@@ -146,15 +127,14 @@ QHBoxLayout* TrayAlarmWindow::buildPictureRow() {
 
 QHBoxLayout* TrayAlarmWindow::buildButtonRow() {
     deactivate_ = new QCheckBox(QStringLiteral("&Deactivate  Alarm   "), this);
-    tips_.append(
-        {deactivate_,
-         QStringLiteral("Checking this box will ensure that this form will not be seen at Start up")});
+    tips_.add(deactivate_,
+              QStringLiteral("Checking this box will ensure that this form will not be seen at Start up"));
 
     ok_ = new QPushButton(QStringLiteral("&Ok"), this);
     run_ = new QPushButton(QStringLiteral("&Run Biteclock"), this);
     help_ = new QPushButton(QStringLiteral("&Help"), this);
     ok_->setDefault(true);
-    tips_.append({run_, QStringLiteral("Runs main program.")});
+    tips_.add(run_, QStringLiteral("Runs main program."));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(deactivate_);
     buttons->addStretch(1);
@@ -189,9 +169,7 @@ void TrayAlarmWindow::showView(const AlarmView& view) {
 }
 
 void TrayAlarmWindow::setTipsShown(bool shown) {
-    for (const auto& [widget, tip] : tips_) {
-        widget->setToolTip(shown ? tip : QString());
-    }
+    tips_.setShown(shown);
 }
 
 void TrayAlarmWindow::setTitleColour(const QColor& colour) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "tray_window_parts.h"
+
 #include <QColor>
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QWidget>
 
@@ -81,5 +81,5 @@ private:
     QTimer* flashTimer_ = nullptr;
     QColor titleColour_ = kBlue;
     QColor unitColour_;
-    QList<QPair<QWidget*, QString>> tips_;
+    tray_window::Tips tips_;
 };

@@ -3,6 +3,7 @@
 #include "tray_almanac.h"
 #include "tray_icon.h"
 #include "tray_texts.h"
+#include "tray_window_parts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,22 +18,9 @@
 
 namespace {
 
-constexpr int kPictureSize = 32;
+using namespace tray_window;
 
-// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
 const QString kPhaseCaptionName = QStringLiteral("New or full moon");
-const QString kGradeName = QStringLiteral("Fishing prediction");
-
-QString valueName(const QString& what, const QString& value) {
-    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
-}
-
-QLabel* pictureBox(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 // Dark text on a light prediction colour, white on a dark one.
 QColor textColourOn(const QColor& background) {
@@ -54,7 +42,7 @@ QLineEdit* TrayDataWindow::field(const QString& name, const QString& accessibleN
 }
 
 void TrayDataWindow::addTip(QWidget* widget, const QString& tip) {
-    tips_.append({widget, tip});
+    tips_.add(widget, tip);
 }
 
 TrayDataWindow::TrayDataWindow(QWidget* parent)
@@ -134,16 +122,9 @@ QGroupBox* TrayDataWindow::buildSunBox() {
 
 QGroupBox* TrayDataWindow::buildPredictionBox() {
     auto* predictionBox = new QGroupBox(QStringLiteral("Fishing Prediction"), this);
-    fishPicture_ = pictureBox(predictionBox);
-    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
-    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
-    grade_ = new QLabel(predictionBox);
-    grade_->setObjectName(QStringLiteral("grade"));
-    grade_->setAccessibleName(kGradeName);
-    grade_->setAlignment(Qt::AlignCenter);
-    grade_->setAutoFillBackground(true);
+    fishPicture_ = fishPictureBox(predictionBox);
+    grade_ = gradeLabel(predictionBox);
     grade_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Excellent")) + 24);
-    grade_->setFrameShape(QFrame::StyledPanel);
     auto* predictionRow = new QHBoxLayout(predictionBox);
     predictionRow->addWidget(fishPicture_);
     predictionRow->addWidget(grade_, 1);
@@ -234,9 +215,7 @@ void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) 
 }
 
 void TrayDataWindow::setTipsShown(bool shown) {
-    for (const auto& [widget, tip] : tips_) {
-        widget->setToolTip(shown ? tip : QString());
-    }
+    tips_.setShown(shown);
 }
 
 void TrayDataWindow::setIconBoxes(bool moon, bool fish) {

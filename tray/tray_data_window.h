@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
+#include "tray_window_parts.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -88,5 +88,5 @@ private:
     QPushButton* endIcons_ = nullptr;
 
     QString dateText_;
-    QList<QPair<QWidget*, QString>> tips_;
+    tray_window::Tips tips_;
 };
