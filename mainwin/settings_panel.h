@@ -11,7 +11,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,7 +61,7 @@ public:
     QString systemZoneName() const { return systemZoneName_; }
     bool plusSignShown() const { return plusShown_; }
 
-    // Controls, named as in the panel's design.
+    // Controls, under the numbered names the field tips, the main window and the tests address them by.
     QGroupBox* alarmFrame = nullptr;
     QRadioButton* Option1 = nullptr; ///< "&Activated"
     QRadioButton* Option2 = nullptr; ///< "&Deactivated"
@@ -114,12 +116,30 @@ signals:
     void daySpinnerFocusRequested();
 
 private:
+    // Layout (settings_panel_layout.cpp).
     void buildLayout();
+    QGroupBox* buildAlarmGroup();
+    QGroupBox* buildIconGroup();
+    QGroupBox* buildLocationGroup();
+    QHBoxLayout* buildNameRow(QWidget* location);
+    void addCoordinateRows(QWidget* location, QGridLayout* grid);
+    QHBoxLayout* buildOffsetRow(QWidget* location);
+    QHBoxLayout* buildButtonRow();
     void nameFields();
-    void connectHandlers();
-    void setAlarmGroupEnabled(bool on);
+
+    // The offset from Greenwich and the zone it belongs to (settings_panel_zone.cpp).
+    void connectOffsetRow();
     void setPlusShown(bool shown);
     void queryZone();
+    void showSystemZone();
+    void showCustomZone();
+
+    // The named locations (settings_panel_catalogue.cpp).
+    /// The saved names as the list shows them, without the fixed first entry.
+    QStringList listedNames() const;
+
+    void connectHandlers();
+    void setAlarmGroupEnabled(bool on);
     void writeBack();
     void stepOffset(double hours);
     void wrapField(QLineEdit* field, Spinner* spinner, int wrapsToZero, int wrapsToMaximum);
@@ -130,7 +150,6 @@ private:
     /// Everything the panel would store, as it stands.
     QStringList snapshot() const;
 
-    SettingsStore& store_;
     SharedSettings shared_;
     LocationCatalogue catalogue_;
     MessageService& messages_;

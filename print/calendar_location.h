@@ -1,5 +1,6 @@
 #pragma once
 
+#include "custom_zone.h"
 #include "observer.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ class SettingsStore;
 /// The place as the calendar's legend names it: the coordinate texts as they are stored, the
 /// offset from Greenwich as the main window's offset field shows it, and its zone-name field.
 struct CalendarLocation {
-    static inline const QString kCustomZone = QStringLiteral("Custom");
+    static inline const QString kCustomZone = QString::fromLatin1(kCustomZoneName);
 
     QString latitudeDegrees = QStringLiteral("0");
     QString latitudeMinutes = QStringLiteral("0");

@@ -1,5 +1,6 @@
 #include "refresh_place.h"
 
+#include "custom_zone.h"
 #include "location_catalogue.h"
 #include "number_print.h"
 #include "number_text.h"
@@ -95,18 +96,12 @@ RefreshPlace refreshPlace(SettingsStore& store, const biteclock::TimeZoneSource&
     if (shared.currentLocation().isEmpty()) {
         // The panel's check stops at the missing name and stores nothing; the refresh computes with
         // the store as it is, an offset of 13 hours when none is stored.
-        const QString gmt = store.read(SettingsStore::kShared, SettingsStore::kSettings,
-                                       QStringLiteral("gmt"), QStringLiteral("13"));
-        place.fault = checkPlaceTexts({shared.latitudeDegrees(), shared.latitudeMinutes(),
-                                       shared.longitudeDegrees(), shared.longitudeMinutes(), gmt});
+        place.fault =
+            checkPlaceTexts({shared.latitudeDegrees(), shared.latitudeMinutes(), shared.longitudeDegrees(),
+                             shared.longitudeMinutes(), shared.computedGmt()});
         place.location = storedCurrentLocation(store);
-        place.zoneName = custom ? QStringLiteral("Custom") : QString::fromStdString(zone.name);
-        bool anyStored = false;
-        for (const char* key : {"latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"}) {
-            anyStored = anyStored ||
-                        store.contains(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key));
-        }
-        place.defaults = !anyStored;
+        place.zoneName = custom ? QString::fromLatin1(kCustomZoneName) : QString::fromStdString(zone.name);
+        place.defaults = !shared.placeStored();
     } else {
         // With "custom" False the panel shows the computer's offset in place of the stored one.
         const PlaceTexts texts{shared.latitudeDegrees(), shared.latitudeMinutes(), shared.longitudeDegrees(),
@@ -121,7 +116,7 @@ RefreshPlace refreshPlace(SettingsStore& store, const biteclock::TimeZoneSource&
         place.location.westOrEast = shared.westOrEast().toStdString();
         // The panel marks the offset as the computer's own exactly when the numbers are equal.
         place.zoneName = place.location.gmtHours == zone.hours ? QString::fromStdString(zone.name)
-                                                               : QStringLiteral("Custom");
+                                                               : QString::fromLatin1(kCustomZoneName);
     }
     if (place.fault) {
         place.fault->file = file;
@@ -147,6 +142,6 @@ std::optional<RefreshPlace> savedPlace(SettingsStore& store, const QString& name
     takeWholeCoordinates(texts, place.location);
     place.location.northOrSouth = f.northOrSouth.toStdString();
     place.location.westOrEast = f.westOrEast.toStdString();
-    place.zoneName = QStringLiteral("Custom");
+    place.zoneName = QString::fromLatin1(kCustomZoneName);
     return place;
 }

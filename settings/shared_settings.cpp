@@ -3,7 +3,24 @@
 #include "number_text.h"
 
 double SharedSettings::gmtHours() const {
-    return numberOf(text(QStringLiteral("gmt"), QStringLiteral("13")));
+    return numberOf(computedGmt());
+}
+
+bool SharedSettings::placeStored() const {
+    for (const char* key : {"latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"}) {
+        if (store_.contains(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList SharedSettings::trayStartTexts() const {
+    QStringList texts;
+    for (const char* key : {"showmoon", "showfish", "runalarm"}) {
+        texts.append(text(QLatin1String(key), QString()));
+    }
+    return texts;
 }
 
 double SharedSettings::numberOf(const QString& text) {

@@ -3,6 +3,7 @@
 #include "settings_store.h"
 
 #include <QString>
+#include <QStringList>
 
 /// The keys both programs read, application "Bitetray", section "Settings". Field values come back
 /// as the texts the fields showed when they were written (" 39", "-5", "9.5"); booleans are
@@ -57,6 +58,8 @@ public:
 
     /// The offset text as the settings panel loads it (missing: "0").
     QString gmt() const { return text(QStringLiteral("gmt"), QStringLiteral("0")); }
+    /// The offset text as the daily computation reads it (missing: "13").
+    QString computedGmt() const { return text(QStringLiteral("gmt"), QStringLiteral("13")); }
     /// The offset in hours as the daily computation reads it (missing: 13).
     double gmtHours() const;
     void setGmt(const QString& v) { setText(QStringLiteral("gmt"), v); }
@@ -66,6 +69,13 @@ public:
 
     QString programFolder() const { return text(QStringLiteral("fishpath"), {}); }
     void setProgramFolder(const QString& folder) { setText(QStringLiteral("fishpath"), folder); }
+
+    /// True when any of the current place's seven keys (coordinates, letters, offset) is stored.
+    bool placeStored() const;
+    /// The stored texts of the three keys that decide whether the tray companion starts at log-on
+    /// ("showmoon", "showfish", "runalarm"), empty where missing: what a write-back compares to see
+    /// whether the log-on entry needs rewriting.
+    QStringList trayStartTexts() const;
 
     /// A stored number text read as the fields read it (leading number, 0 when there is none).
     static double numberOf(const QString& text);

@@ -5,8 +5,8 @@
 /// The file name of the main program's executable.
 inline const QString kMainProgramName = QStringLiteral("Biteclock");
 
-/// The main program's folder: the stored "fishpath" when it is a folder on this computer, otherwise
-/// (nothing stored, or the stored default of the original installation) the companion's own folder.
+/// The main program's folder: the stored "fishpath" when it names an existing folder by an absolute
+/// path, otherwise (nothing stored, a relative path, or a folder that is gone) the companion's own.
 QString mainProgramFolder(const QString& fishPath, const QString& ownFolder);
 
 /// The main program to start: "Biteclock" in mainProgramFolder(), else siblingProgramPath() (the build

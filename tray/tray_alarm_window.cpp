@@ -2,6 +2,7 @@
 
 #include "alarm_view.h"
 #include "tray_icon.h"
+#include "tray_window_parts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,24 +17,11 @@
 
 namespace {
 
-constexpr int kPictureSize = 32;
+using namespace tray_window;
 
-// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
 const QString kCountName = QStringLiteral("Fishing time in");
 const QString kUnitName = QStringLiteral("Day or days");
 const QString kDateName = QStringLiteral("Date prediction applies to");
-const QString kGradeName = QStringLiteral("Fishing prediction");
-
-QString valueName(const QString& what, const QString& value) {
-    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
-}
-
-QLabel* pictureBox(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 void setTextColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -60,73 +48,10 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     title_->setAlignment(Qt::AlignCenter);
     title_->setFont(scaled(font(), 2.0, true));
 
-    heading_ = new QLabel(QStringLiteral("It's Fishing time in:"), this);
-    heading_->setObjectName(QStringLiteral("heading"));
-    heading_->setFont(scaled(font(), 1.3, true));
-    count_ = new QLabel(this);
-    count_->setObjectName(QStringLiteral("count"));
-    count_->setAccessibleName(kCountName);
-    count_->setFont(scaled(font(), 1.6, true));
-    unit_ = new QLabel(this);
-    unit_->setObjectName(QStringLiteral("unit"));
-    unit_->setAccessibleName(kUnitName);
-    unit_->setFont(scaled(font(), 1.6, true));
-    unitColour_ = unit_->palette().color(QPalette::WindowText);
-    auto* countRow = new QHBoxLayout;
-    countRow->addWidget(heading_);
-    countRow->addSpacing(12);
-    countRow->addWidget(count_);
-    countRow->addWidget(unit_);
-    countRow->addStretch(1);
-
-    auto* dateBox = new QGroupBox(QStringLiteral("Date prediction applies to."), this);
-    date_ = new QLabel(dateBox);
-    date_->setObjectName(QStringLiteral("date"));
-    date_->setAccessibleName(kDateName);
-    date_->setFont(scaled(font(), 1.2, true));
-    (new QVBoxLayout(dateBox))->addWidget(date_);
-
-    auto* predictionBox = new QGroupBox(QStringLiteral("Current date fishing prediction"), this);
-    fishPicture_ = pictureBox(predictionBox);
-    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
-    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
-    grade_ = new QLabel(predictionBox);
-    grade_->setObjectName(QStringLiteral("grade"));
-    grade_->setAccessibleName(kGradeName);
-    grade_->setAlignment(Qt::AlignCenter);
-    grade_->setAutoFillBackground(true);
-    grade_->setFrameShape(QFrame::StyledPanel);
-    grade_->setFont(scaled(font(), 1.2, true));
-    auto* predictionRow = new QHBoxLayout(predictionBox);
-    predictionRow->addWidget(fishPicture_);
-    predictionRow->addWidget(grade_, 1);
-
-    auto* moonBox = new QGroupBox(QStringLiteral("Current Moon phase"), this);
-    moonPicture_ = pictureBox(moonBox);
-    moonPicture_->setObjectName(QStringLiteral("moonPicture"));
-    moonPicture_->setAccessibleName(QStringLiteral("Current Moon phase picture"));
-    (new QHBoxLayout(moonBox))->addWidget(moonPicture_, 0, Qt::AlignCenter);
-
-    auto* pictures = new QHBoxLayout;
-    pictures->addWidget(predictionBox, 1);
-    pictures->addWidget(moonBox);
-
-    deactivate_ = new QCheckBox(QStringLiteral("&Deactivate  Alarm   "), this);
-    tips_.append(
-        {deactivate_,
-         QStringLiteral("Checking this box will ensure that this form will not be seen at Start up")});
-
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    run_ = new QPushButton(QStringLiteral("&Run Biteclock"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
-    ok_->setDefault(true);
-    tips_.append({run_, QStringLiteral("Runs main program.")});
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(deactivate_);
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(run_);
-    buttons->addWidget(help_);
+    QHBoxLayout* countRow = buildCountRow();
+    QGroupBox* dateBox = buildDateBox();
+    QHBoxLayout* pictures = buildPictureRow();
+    QHBoxLayout* buttons = buildButtonRow();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
@@ -145,6 +70,78 @@ TrayAlarmWindow::TrayAlarmWindow(QWidget* parent)
     connect(ok_, &QPushButton::clicked, this, &TrayAlarmWindow::okClicked);
     connect(run_, &QPushButton::clicked, this, &TrayAlarmWindow::runClicked);
     connect(help_, &QPushButton::clicked, this, &TrayAlarmWindow::helpClicked);
+}
+
+QHBoxLayout* TrayAlarmWindow::buildCountRow() {
+    heading_ = new QLabel(QStringLiteral("It's Fishing time in:"), this);
+    heading_->setObjectName(QStringLiteral("heading"));
+    heading_->setFont(scaled(font(), 1.3, true));
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("count"));
+    count_->setAccessibleName(kCountName);
+    count_->setFont(scaled(font(), 1.6, true));
+    unit_ = new QLabel(this);
+    unit_->setObjectName(QStringLiteral("unit"));
+    unit_->setAccessibleName(kUnitName);
+    unit_->setFont(scaled(font(), 1.6, true));
+    unitColour_ = unit_->palette().color(QPalette::WindowText);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(heading_);
+    countRow->addSpacing(12);
+    countRow->addWidget(count_);
+    countRow->addWidget(unit_);
+    countRow->addStretch(1);
+    return countRow;
+}
+
+QGroupBox* TrayAlarmWindow::buildDateBox() {
+    auto* dateBox = new QGroupBox(QStringLiteral("Date prediction applies to."), this);
+    date_ = new QLabel(dateBox);
+    date_->setObjectName(QStringLiteral("date"));
+    date_->setAccessibleName(kDateName);
+    date_->setFont(scaled(font(), 1.2, true));
+    (new QVBoxLayout(dateBox))->addWidget(date_);
+    return dateBox;
+}
+
+QHBoxLayout* TrayAlarmWindow::buildPictureRow() {
+    auto* predictionBox = new QGroupBox(QStringLiteral("Current date fishing prediction"), this);
+    fishPicture_ = fishPictureBox(predictionBox);
+    grade_ = gradeLabel(predictionBox);
+    grade_->setFont(scaled(font(), 1.2, true));
+    auto* predictionRow = new QHBoxLayout(predictionBox);
+    predictionRow->addWidget(fishPicture_);
+    predictionRow->addWidget(grade_, 1);
+
+    auto* moonBox = new QGroupBox(QStringLiteral("Current Moon phase"), this);
+    moonPicture_ = pictureBox(moonBox);
+    moonPicture_->setObjectName(QStringLiteral("moonPicture"));
+    moonPicture_->setAccessibleName(QStringLiteral("Current Moon phase picture"));
+    (new QHBoxLayout(moonBox))->addWidget(moonPicture_, 0, Qt::AlignCenter);
+
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(predictionBox, 1);
+    pictures->addWidget(moonBox);
+    return pictures;
+}
+
+QHBoxLayout* TrayAlarmWindow::buildButtonRow() {
+    deactivate_ = new QCheckBox(QStringLiteral("&Deactivate  Alarm   "), this);
+    tips_.add(deactivate_,
+              QStringLiteral("Checking this box will ensure that this form will not be seen at Start up"));
+
+    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    run_ = new QPushButton(QStringLiteral("&Run Biteclock"), this);
+    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_->setDefault(true);
+    tips_.add(run_, QStringLiteral("Runs main program."));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(deactivate_);
+    buttons->addStretch(1);
+    buttons->addWidget(ok_);
+    buttons->addWidget(run_);
+    buttons->addWidget(help_);
+    return buttons;
 }
 
 void TrayAlarmWindow::showView(const AlarmView& view) {
@@ -172,9 +169,7 @@ void TrayAlarmWindow::showView(const AlarmView& view) {
 }
 
 void TrayAlarmWindow::setTipsShown(bool shown) {
-    for (const auto& [widget, tip] : tips_) {
-        widget->setToolTip(shown ? tip : QString());
-    }
+    tips_.setShown(shown);
 }
 
 void TrayAlarmWindow::setTitleColour(const QColor& colour) {

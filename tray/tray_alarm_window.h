@@ -1,12 +1,14 @@
 #pragma once
 
+#include "tray_window_parts.h"
+
 #include <QColor>
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -58,6 +60,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QHBoxLayout* buildCountRow();
+    QGroupBox* buildDateBox();
+    QHBoxLayout* buildPictureRow();
+    QHBoxLayout* buildButtonRow();
     void setTitleColour(const QColor& colour);
 
     QLabel* title_ = nullptr;
@@ -75,5 +81,5 @@ private:
     QTimer* flashTimer_ = nullptr;
     QColor titleColour_ = kBlue;
     QColor unitColour_;
-    QList<QPair<QWidget*, QString>> tips_;
+    tray_window::Tips tips_;
 };

@@ -6,6 +6,7 @@
 #include "help_window.h"
 #include "main_program_path.h"
 #include "platform_services.h"
+#include "shared_settings.h"
 #include "tray_alarm_window.h"
 #include "tray_autostart.h"
 #include "tray_data_window.h"
@@ -221,7 +222,7 @@ void TrayCompanion::alarmOk() {
 }
 
 void TrayCompanion::deactivateAlarm(bool checked) {
-    settings_.setAlarmOn(!checked);
+    SharedSettings(services_.store).setAlarmOn(!checked);
     updateAutostart();
 }
 

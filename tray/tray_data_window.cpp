@@ -3,6 +3,7 @@
 #include "tray_almanac.h"
 #include "tray_icon.h"
 #include "tray_texts.h"
+#include "tray_window_parts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,22 +18,9 @@
 
 namespace {
 
-constexpr int kPictureSize = 32;
+using namespace tray_window;
 
-// A label's accessible name is all a screen reader says of it: what it is, then what it shows.
 const QString kPhaseCaptionName = QStringLiteral("New or full moon");
-const QString kGradeName = QStringLiteral("Fishing prediction");
-
-QString valueName(const QString& what, const QString& value) {
-    return value.isEmpty() ? what : what + QStringLiteral(": ") + value;
-}
-
-QLabel* pictureBox(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFixedSize(kPictureSize + 4, kPictureSize + 4);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 // Dark text on a light prediction colour, white on a dark one.
 QColor textColourOn(const QColor& background) {
@@ -54,13 +42,42 @@ QLineEdit* TrayDataWindow::field(const QString& name, const QString& accessibleN
 }
 
 void TrayDataWindow::addTip(QWidget* widget, const QString& tip) {
-    tips_.append({widget, tip});
+    tips_.add(widget, tip);
 }
 
 TrayDataWindow::TrayDataWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setWindowTitle(kInitialCaption);
 
+    QGroupBox* moonBox = buildMoonBox();
+    QGroupBox* sunBox = buildSunBox();
+    QGroupBox* predictionBox = buildPredictionBox();
+    QGroupBox* timesBox = buildTimesBox();
+    buildOptionBoxes();
+    QHBoxLayout* buttons = buildButtonRow();
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(moonBox, 0, 0);
+    grid->addWidget(sunBox, 0, 1);
+    grid->addWidget(predictionBox, 1, 0);
+    grid->addWidget(timesBox, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(moonIcon_);
+    layout->addWidget(fishIcon_);
+    layout->addWidget(displayEveryStart_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(moonIcon_, &QCheckBox::clicked, this, &TrayDataWindow::moonIconClicked);
+    connect(fishIcon_, &QCheckBox::clicked, this, &TrayDataWindow::fishIconClicked);
+    connect(displayEveryStart_, &QCheckBox::clicked, this, &TrayDataWindow::displayEveryStartClicked);
+    connect(hide_, &QPushButton::clicked, this, &TrayDataWindow::hideClicked);
+    connect(endIcons_, &QPushButton::clicked, this, &TrayDataWindow::endIconsClicked);
+}
+
+QGroupBox* TrayDataWindow::buildMoonBox() {
     auto* moonBox = new QGroupBox(QStringLiteral("Moon"), this);
     moonrise_ = field(QStringLiteral("Text2"), QStringLiteral("Moonrise"));
     moonset_ = field(QStringLiteral("Text3"), QStringLiteral("Moonset"));
@@ -83,7 +100,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     moonGrid->addWidget(moonPicture_, 0, 2, 2, 1, Qt::AlignCenter);
     moonGrid->addWidget(phaseCaption_, 3, 0, 1, 3);
     addTip(moonBox, QStringLiteral("Todays Moon rise, set, phase and age."));
+    return moonBox;
+}
 
+QGroupBox* TrayDataWindow::buildSunBox() {
     auto* sunBox = new QGroupBox(QStringLiteral("Sun"), this);
     sunrise_ = field(QStringLiteral("sunrise"), QStringLiteral("Sunrise"));
     sunset_ = field(QStringLiteral("sunset"), QStringLiteral("Sunset"));
@@ -97,23 +117,22 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     sunGrid->addWidget(dayLength_, 2, 1);
     sunGrid->addWidget(new QLabel(QStringLiteral("Hrs  :  Min"), sunBox), 2, 2);
     addTip(sunBox, QStringLiteral("Todays Sun rise, set and length of day."));
+    return sunBox;
+}
 
+QGroupBox* TrayDataWindow::buildPredictionBox() {
     auto* predictionBox = new QGroupBox(QStringLiteral("Fishing Prediction"), this);
-    fishPicture_ = pictureBox(predictionBox);
-    fishPicture_->setObjectName(QStringLiteral("fishPicture"));
-    fishPicture_->setAccessibleName(QStringLiteral("Fishing prediction picture"));
-    grade_ = new QLabel(predictionBox);
-    grade_->setObjectName(QStringLiteral("grade"));
-    grade_->setAccessibleName(kGradeName);
-    grade_->setAlignment(Qt::AlignCenter);
-    grade_->setAutoFillBackground(true);
+    fishPicture_ = fishPictureBox(predictionBox);
+    grade_ = gradeLabel(predictionBox);
     grade_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Excellent")) + 24);
-    grade_->setFrameShape(QFrame::StyledPanel);
     auto* predictionRow = new QHBoxLayout(predictionBox);
     predictionRow->addWidget(fishPicture_);
     predictionRow->addWidget(grade_, 1);
     addTip(predictionBox, QStringLiteral("Todays current fishing prediction"));
+    return predictionBox;
+}
 
+QGroupBox* TrayDataWindow::buildTimesBox() {
     auto* timesBox = new QGroupBox(QStringLiteral("Fishing Times"), this);
     upperMajor_ = field(QStringLiteral("Text4"), QStringLiteral("Major fishing time, Moon above"));
     riseMinor_ = field(QStringLiteral("Text8"), QStringLiteral("Minor fishing time, Moon below"));
@@ -140,7 +159,10 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
                        static_cast<QWidget*>(setMinor_)}) {
         addTip(w, QStringLiteral("Minor fishing times"));
     }
+    return timesBox;
+}
 
+void TrayDataWindow::buildOptionBoxes() {
     moonIcon_ = new QCheckBox(QStringLiteral("Show &Moon Phase Icon"), this);
     fishIcon_ = new QCheckBox(QStringLiteral("Show &Fish Prediction Icon"), this);
     displayEveryStart_ = new QCheckBox(QStringLiteral("&Display this form every time on start up"), this);
@@ -148,7 +170,9 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     addTip(fishIcon_, QStringLiteral("Displays the fishing prediction icon in the taskbar tray area."));
     addTip(displayEveryStart_,
            QStringLiteral("When checked, displays this form every time you start your computer."));
+}
 
+QHBoxLayout* TrayDataWindow::buildButtonRow() {
     hide_ = new QPushButton(QStringLiteral("&Hide"), this);
     endIcons_ = new QPushButton(QStringLiteral("&End Icons"), this);
     hide_->setDefault(true);
@@ -160,26 +184,7 @@ TrayDataWindow::TrayDataWindow(QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(hide_);
     buttons->addWidget(endIcons_);
-
-    auto* grid = new QGridLayout;
-    grid->addWidget(moonBox, 0, 0);
-    grid->addWidget(sunBox, 0, 1);
-    grid->addWidget(predictionBox, 1, 0);
-    grid->addWidget(timesBox, 1, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(moonIcon_);
-    layout->addWidget(fishIcon_);
-    layout->addWidget(displayEveryStart_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(moonIcon_, &QCheckBox::clicked, this, &TrayDataWindow::moonIconClicked);
-    connect(fishIcon_, &QCheckBox::clicked, this, &TrayDataWindow::fishIconClicked);
-    connect(displayEveryStart_, &QCheckBox::clicked, this, &TrayDataWindow::displayEveryStartClicked);
-    connect(hide_, &QPushButton::clicked, this, &TrayDataWindow::hideClicked);
-    connect(endIcons_, &QPushButton::clicked, this, &TrayDataWindow::endIconsClicked);
+    return buttons;
 }
 
 void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) {
@@ -210,9 +215,7 @@ void TrayDataWindow::showToday(const TrayToday& today, const QString& dateText) 
 }
 
 void TrayDataWindow::setTipsShown(bool shown) {
-    for (const auto& [widget, tip] : tips_) {
-        widget->setToolTip(shown ? tip : QString());
-    }
+    tips_.setShown(shown);
 }
 
 void TrayDataWindow::setIconBoxes(bool moon, bool fish) {

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
+#include "tray_window_parts.h"
+
 #include <QString>
 #include <QWidget>
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +58,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QGroupBox* buildMoonBox();
+    QGroupBox* buildSunBox();
+    QGroupBox* buildPredictionBox();
+    QGroupBox* buildTimesBox();
+    void buildOptionBoxes();
+    QHBoxLayout* buildButtonRow();
     QLineEdit* field(const QString& name, const QString& accessibleName);
     void addTip(QWidget* widget, const QString& tip);
 
@@ -80,5 +88,5 @@ private:
     QPushButton* endIcons_ = nullptr;
 
     QString dateText_;
-    QList<QPair<QWidget*, QString>> tips_;
+    tray_window::Tips tips_;
 };

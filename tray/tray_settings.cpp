@@ -3,6 +3,7 @@
 #include "number_text.h"
 #include "settings_store.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -59,7 +60,11 @@ bool TraySettings::alarmOn() const {
 }
 
 QString TraySettings::fishPath() const {
-    return text(QStringLiteral("fishpath"), kDefaultFishPath);
+    return text(QStringLiteral("fishpath"), defaultFishPath());
+}
+
+QString TraySettings::defaultFishPath() {
+    return QCoreApplication::applicationDirPath();
 }
 
 bool TraySettings::displayForm() const {
@@ -101,10 +106,6 @@ void TraySettings::setShowFish(bool wanted) {
 
 void TraySettings::setDisplayForm(bool shown) {
     write(QStringLiteral("displayform"), checkText(shown));
-}
-
-void TraySettings::setAlarmOn(bool on) {
-    write(QStringLiteral("runalarm"), SettingsStore::boolText(on));
 }
 
 void TraySettings::setNoTrayNoticeGiven() {

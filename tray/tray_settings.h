@@ -1,21 +1,17 @@
 #pragma once
 
 #include "observer.h"
-#include "program_paths.h"
 
 #include <QString>
 
 class SettingsStore;
 
 /// The companion's view of the shared "Bitetray" settings: typed reads with the companion's own
-/// defaults (which differ from the main program's for the place and the alarm), and the few keys
-/// the companion writes back.
+/// defaults (which differ from the main program's for the place and the alarm), and the keys of its
+/// own that it writes back. The alarm switch, which the main program's panel writes too, is written
+/// through SharedSettings.
 class TraySettings {
 public:
-    /// The main program's folder when nothing was stored: where the programs are installed (a copy
-    /// that was never installed there finds the main program beside itself or in its build tree).
-    static inline const QString kDefaultFishPath = installedProgramFolder();
-
     explicit TraySettings(SettingsStore& store)
         : store_(store) {}
 
@@ -29,8 +25,12 @@ public:
     bool showFish() const;
     /// "runalarm": the good-day alarm is on (default off).
     bool alarmOn() const;
-    /// "fishpath": the main program's folder as stored.
+    /// "fishpath": the main program's folder as stored; when nothing is stored, defaultFishPath().
     QString fishPath() const;
+    /// The folder the running companion was started from: where Biteclock is installed beside it,
+    /// or the build folder when it runs from a build (where the main program is found in the build
+    /// tree). Needs the application object.
+    static QString defaultFishPath();
     /// "displayform": show the data window at start-up (default true).
     bool displayForm() const;
     /// "daytype": the alarm grade text (default "0", which the grade table reads as any day).
@@ -46,7 +46,6 @@ public:
     void setShowMoon(bool wanted);
     void setShowFish(bool wanted);
     void setDisplayForm(bool shown);
-    void setAlarmOn(bool on);
     void setNoTrayNoticeGiven();
 
 private:

@@ -3,6 +3,7 @@
 #include "almanac_day.h"
 #include "calendar_file.h"
 #include "cli_options.h"
+#include "custom_zone.h"
 #include "day_record.h"
 #include "phase_table.h"
 #include "terminal_text.h"
@@ -125,7 +126,7 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     if (options.gmtHours) {
         r.place.gmtHours = *options.gmtHours;
     }
-    r.zoneName = r.typed ? "Custom" : place->zoneName;
+    r.zoneName = r.typed ? std::string(kCustomZoneName) : place->zoneName;
     r.observer = o;
     r.moonNorth = options.south ? false : (env.moonNorth ? env.moonNorth() : true);
     return r;

@@ -59,6 +59,42 @@ TEST_F(SharedSettingsTest, HandEditedBooleansFallBackToTheirDefaults) {
     EXPECT_TRUE(s.alarmOn());
 }
 
+TEST_F(SharedSettingsTest, TheOffsetIsReadWithTheDefaultOfItsReader) {
+    SharedSettings s(store);
+    EXPECT_EQ(s.gmt(), QStringLiteral("0"));
+    EXPECT_EQ(s.computedGmt(), QStringLiteral("13"));
+    s.setGmt(QStringLiteral(" 9.5"));
+    EXPECT_EQ(s.gmt(), QStringLiteral(" 9.5"));
+    EXPECT_EQ(s.computedGmt(), QStringLiteral(" 9.5"));
+    EXPECT_EQ(s.gmtHours(), 9.5);
+}
+
+TEST_F(SharedSettingsTest, AnyOneOfThePlaceKeysCountsAsAStoredPlace) {
+    SharedSettings s(store);
+    // Keys that are not the place's do not count.
+    s.setCurrentLocation(QStringLiteral("Home"));
+    s.setAlarmOn(true);
+    EXPECT_FALSE(s.placeStored());
+    for (const char* key : {"latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"}) {
+        store.removeSection(SettingsStore::kShared, SettingsStore::kSettings);
+        store.write(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key), QString());
+        EXPECT_TRUE(s.placeStored()) << key;
+    }
+}
+
+TEST_F(SharedSettingsTest, TrayStartTextsAreTheStoredTextsWithMissingOnesEmpty) {
+    SharedSettings s(store);
+    EXPECT_EQ(s.trayStartTexts(), QStringList({QString(), QString(), QString()}));
+    // A default written for the first time is a change the log-on entry has to follow.
+    const QStringList before = s.trayStartTexts();
+    s.setShowMoonIcon(true);
+    EXPECT_NE(s.trayStartTexts(), before);
+    s.setShowFishIcon(false);
+    s.setAlarmOn(true);
+    EXPECT_EQ(s.trayStartTexts(),
+              QStringList({QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("True")}));
+}
+
 using MainSettingsTest = EmptyStoreTest;
 
 TEST_F(MainSettingsTest, EmptyStoreGivesTheDefaults) {

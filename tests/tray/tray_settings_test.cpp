@@ -1,14 +1,21 @@
 // The companion's reads of the shared settings, with its own defaults, and what it writes back.
+#include "main_program_path.h"
 #include "settings_store.h"
 #include "tray_settings.h"
 #include "tray_test_environment.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
 
 class TraySettingsTest : public ::testing::Test {
 protected:
+    // The program folder's default is the running program's folder, which needs the application.
+    void SetUp() override { trayTestApplication(); }
+
     void set(const QString& key, const QString& value) {
         store.write(SettingsStore::kShared, SettingsStore::kSettings, key, value);
     }
@@ -30,7 +37,7 @@ TEST_F(TraySettingsTest, AnEmptyStoreGivesTheCompanionsOwnDefaults) {
     EXPECT_EQ(settings.displayForm(), true);
     EXPECT_EQ(settings.dayType(), QStringLiteral("0"));
     EXPECT_EQ(settings.daysInAdvance(), 0);
-    EXPECT_EQ(settings.fishPath(), installedProgramFolder());
+    EXPECT_EQ(settings.fishPath(), QCoreApplication::applicationDirPath());
     EXPECT_EQ(settings.noTrayNoticeGiven(), false);
 
     const biteclock::ObserverLocation place = settings.location();
@@ -84,16 +91,30 @@ TEST_F(TraySettingsTest, AHandEditedLookAheadStaysWithinAYear) {
     EXPECT_EQ(settings.daysInAdvance(), 0);
 }
 
+TEST_F(TraySettingsTest, TheProgramFolderDefaultsToTheRunningCompanionsFolderAndAStoredOneWins) {
+    // The test program's own folder stands for the companion's: the build folder here.
+    const QString own = TraySettings::defaultFishPath();
+    ASSERT_FALSE(own.isEmpty());
+    EXPECT_TRUE(QDir::isAbsolutePath(own));
+    EXPECT_EQ(QDir(own), QDir(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath()));
+    EXPECT_EQ(settings.fishPath(), own);
+    EXPECT_EQ(mainProgramFolder(settings.fishPath(), env.path(QStringLiteral("elsewhere"))),
+              QDir::cleanPath(own));
+
+    ASSERT_EQ(QDir().mkpath(env.path(QStringLiteral("opt/biteclock"))), true);
+    set(QStringLiteral("fishpath"), env.path(QStringLiteral("opt/biteclock")));
+    EXPECT_EQ(settings.fishPath(), env.path(QStringLiteral("opt/biteclock")));
+    EXPECT_EQ(mainProgramFolder(settings.fishPath(), own), env.path(QStringLiteral("opt/biteclock")));
+}
+
 TEST_F(TraySettingsTest, WritesUseTheStoredForms) {
     settings.setShowMoon(false);
     settings.setShowFish(true);
     settings.setDisplayForm(false);
-    settings.setAlarmOn(false);
     settings.setNoTrayNoticeGiven();
     EXPECT_EQ(stored(QStringLiteral("showmoon")), QStringLiteral("0"));
     EXPECT_EQ(stored(QStringLiteral("showfish")), QStringLiteral("1"));
     EXPECT_EQ(stored(QStringLiteral("displayform")), QStringLiteral("0"));
-    EXPECT_EQ(stored(QStringLiteral("runalarm")), QStringLiteral("False"));
     EXPECT_EQ(settings.noTrayNoticeGiven(), true);
 }
 
