@@ -1,5 +1,7 @@
 #include "zone_date_offsets.h"
 
+#include "vector_state.h"
+
 #include <QDateTime>
 #include <algorithm>
 
@@ -45,6 +47,7 @@ std::optional<ZoneDateOffsets> ZoneDateOffsets::named(const QByteArray& ianaId) 
         return std::nullopt;
     }
     QTimeZone zone(ianaId);
+    releaseUpperVectorState();
     if (!zone.isValid()) {
         return std::nullopt;
     }
@@ -52,7 +55,9 @@ std::optional<ZoneDateOffsets> ZoneDateOffsets::named(const QByteArray& ianaId) 
 }
 
 ZoneDateOffsets ZoneDateOffsets::system() {
-    return ZoneDateOffsets(QTimeZone::systemTimeZone());
+    ZoneDateOffsets local(QTimeZone::systemTimeZone());
+    releaseUpperVectorState();
+    return local;
 }
 
 ZoneDateOffsets::ZoneDateOffsets(QTimeZone zone)
@@ -72,6 +77,7 @@ const ZoneDateOffsets::YearOffsets& ZoneDateOffsets::yearOffsets(int year) const
         hint = noonOffset(zone_, first + i, hint);
         offsets.seconds.push_back(hint);
     }
+    releaseUpperVectorState();
     return years_->emplace(year, std::move(offsets)).first->second;
 }
 

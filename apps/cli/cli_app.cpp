@@ -8,6 +8,7 @@
 #include "phase_table.h"
 #include "places_command.h"
 #include "terminal_text.h"
+#include "vector_state.h"
 #include "zone_choice.h"
 
 #include <cmath>
@@ -125,8 +126,9 @@ ResolvedObserver townObserver(const LocationOptions& options, const ZoneChoice& 
     return r;
 }
 
-std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
-                                                std::ostream& err, bool offsetOnly = false) {
+std::optional<ResolvedObserver> resolveObserverWithLibraries(const LocationOptions& options,
+                                                             const CliEnvironment& env, std::ostream& err,
+                                                             bool offsetOnly) {
     const auto zone = chooseZone(options, err);
     if (!zone) {
         return std::nullopt;
@@ -166,6 +168,15 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     r.offsets = zone->offsets ? zone->offsets : std::make_shared<const FixedDateOffsets>(o.zoneOffsetHours);
     r.zone = zone->zone;
     return r;
+}
+
+// The observer and its offsets. Reading the settings and the zone rules runs library code that can
+// leave the processor's vector state slowing every sine after it; the days are computed after this.
+std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
+                                                std::ostream& err, bool offsetOnly = false) {
+    auto resolved = resolveObserverWithLibraries(options, env, err, offsetOnly);
+    releaseUpperVectorState();
+    return resolved;
 }
 
 // A day as the window computes it with the offset of that date.
