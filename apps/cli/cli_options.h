@@ -102,6 +102,7 @@ std::optional<std::pair<int, int>> parseIsoMonth(const std::string& text);
 /// A comma-separated list of prediction, sun, moon, periods and phases (or "none").
 std::optional<CalendarBoxes> parseCalendarBoxes(const std::string& text);
 
+/// The text of --help.
 std::string usageText();
 
 } // namespace biteclock::cli
