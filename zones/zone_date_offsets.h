@@ -12,7 +12,8 @@
 /// The offsets of a named zone's dates, from its rules in the tz database: each date's offset is
 /// the zone's UTC offset at 12:00 local time that day (see DateOffsets). Before a zone's first rule
 /// the database's local mean time applies (Moscow +2:30:17 in 1901); after its last listed change
-/// the zone's standing rule repeats every year, to 2200 and beyond.
+/// the zone's standing rule repeats every year, to 2200 and beyond. Each year's offsets are worked
+/// out on first use, so an object (and its copies, which share them) is for one thread at a time.
 class ZoneDateOffsets final : public biteclock::DateOffsets {
 public:
     /// The zone of an IANA name ("America/New_York", "UTC"); none when no such zone is known.
