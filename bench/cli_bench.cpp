@@ -34,6 +34,31 @@ void BM_RangeAllDaysJsonLinesToFile(benchmark::State& state) {
 }
 BENCHMARK(BM_RangeAllDaysJsonLinesToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The cost of each date's own offset: the whole almanac in New York's zone against its one winter
+// offset, both to /dev/null so that only the computation is timed.
+void rangeAllDaysToNull(benchmark::State& state, const std::vector<std::string>& zone) {
+    std::vector<std::string> args = {"range", "--from", "1901-01-01", "--days", "109573",
+                                     "--lat", "40.7",   "--lon",      "-74"};
+    args.insert(args.end(), zone.begin(), zone.end());
+    std::ostringstream err;
+    for (auto _ : state) {
+        std::ofstream out("/dev/null", std::ios::binary);
+        benchmark::DoNotOptimize(runCli(args, out, err, benchEnvironment()));
+    }
+    state.counters["us_per_day"] = benchmark::Counter(109573, benchmark::Counter::kIsIterationInvariantRate |
+                                                                  benchmark::Counter::kInvert);
+}
+
+void BM_RangeAllDaysGmtMinus5(benchmark::State& state) {
+    rangeAllDaysToNull(state, {"--gmt", "-5"});
+}
+BENCHMARK(BM_RangeAllDaysGmtMinus5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RangeAllDaysTzNewYork(benchmark::State& state) {
+    rangeAllDaysToNull(state, {"--tz", "America/New_York"});
+}
+BENCHMARK(BM_RangeAllDaysTzNewYork)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_DayJson(benchmark::State& state) {
     const std::vector<std::string> args = {"day", "--date", "2000-06-21", "--lat",    "40.7", "--lon",
                                            "-74", "--gmt",  "-4",         "--format", "json"};

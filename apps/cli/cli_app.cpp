@@ -4,13 +4,18 @@
 #include "calendar_file.h"
 #include "cli_options.h"
 #include "custom_zone.h"
+#include "date_offsets.h"
 #include "day_record.h"
 #include "phase_table.h"
+#include "places_command.h"
 #include "terminal_text.h"
+#include "vector_state.h"
 #include "version.h"
+#include "zone_choice.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <ostream>
 #include <type_traits>
 
@@ -27,6 +32,10 @@ struct ResolvedObserver {
     ObserverLocation place; ///< the place in degrees, minutes and hemisphere letters
     bool typed = false;     ///< any of it given on the command line
     std::string zoneName;   ///< the window's zone field for it ("Custom" when typed)
+    /// The offset of each date: the zone's with --tz or --place, else the one offset.
+    std::shared_ptr<const DateOffsets> offsets;
+    std::string zone;       ///< the IANA name with --tz or --place
+    std::string placeLabel; ///< the town with --place
 };
 
 // Decimal degrees as whole degrees, minutes (to a hundredth) and a hemisphere letter.
@@ -84,7 +93,8 @@ std::optional<StoredPlace> basePlace(const LocationOptions& options, bool offset
         }
         return base;
     }
-    const bool allGiven = options.gmtHours && (offsetOnly || (options.latitudeDeg && options.longitudeDeg));
+    const bool offsetGiven = options.gmtHours || options.zoneName;
+    const bool allGiven = offsetGiven && (offsetOnly || (options.latitudeDeg && options.longitudeDeg));
     if (allGiven || !env.currentPlace) {
         return base;
     }
@@ -99,8 +109,31 @@ std::optional<StoredPlace> basePlace(const LocationOptions& options, bool offset
     return base;
 }
 
-std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
-                                                std::ostream& err, bool offsetOnly = false) {
+// The observer of a town found with --place: its exact coordinates and zone.
+ResolvedObserver townObserver(const LocationOptions& options, const ZoneChoice& town,
+                              const CliEnvironment& env) {
+    ResolvedObserver r;
+    r.place = *town.place;
+    r.typed = true;
+    r.zoneName = town.zone;
+    r.observer = observerFromDegrees(*town.latitudeDeg, *town.longitudeDeg, 0);
+    r.moonNorth = options.south ? false : (env.moonNorth ? env.moonNorth() : true);
+    r.offsets = town.offsets;
+    r.zone = town.zone;
+    r.placeLabel = town.placeLabel;
+    return r;
+}
+
+std::optional<ResolvedObserver> resolveObserverWithLibraries(const LocationOptions& options,
+                                                             const CliEnvironment& env, std::ostream& err,
+                                                             bool offsetOnly) {
+    const auto zone = chooseZone(options, err);
+    if (!zone) {
+        return std::nullopt;
+    }
+    if (zone->place) {
+        return townObserver(options, *zone, env);
+    }
     const auto place = basePlace(options, offsetOnly, env, err);
     if (!place) {
         return std::nullopt;
@@ -114,7 +147,8 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     }
     ResolvedObserver r;
     r.place = base;
-    r.typed = options.locationName || options.latitudeDeg || options.longitudeDeg || options.gmtHours;
+    r.typed = options.locationName || options.latitudeDeg || options.longitudeDeg || options.gmtHours ||
+              options.zoneName;
     if (options.latitudeDeg) {
         splitDegrees(*options.latitudeDeg, 'N', 'S', r.place.latitudeDegrees, r.place.latitudeMinutes,
                      r.place.northOrSouth);
@@ -129,7 +163,27 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     r.zoneName = r.typed ? std::string(kCustomZoneName) : place->zoneName;
     r.observer = o;
     r.moonNorth = options.south ? false : (env.moonNorth ? env.moonNorth() : true);
+    r.offsets = zone->offsets ? zone->offsets : std::make_shared<const FixedDateOffsets>(o.zoneOffsetHours);
+    r.zone = zone->zone;
     return r;
+}
+
+// The observer and its offsets. Reading the settings and the zone rules runs library code that can
+// leave the processor's vector state slowing every sine after it; the days are computed after this.
+std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, const CliEnvironment& env,
+                                                std::ostream& err, bool offsetOnly = false) {
+    auto resolved = resolveObserverWithLibraries(options, env, err, offsetOnly);
+    releaseUpperVectorState();
+    return resolved;
+}
+
+// A day as the window computes it with the offset of that date.
+DayRecord zonedDayRecord(AlmanacDay& day, const ResolvedObserver& resolved, DateSerial date) {
+    day.observer = observerOnDate(resolved.observer, *resolved.offsets, date);
+    DayRecord record = computeDayRecord(day, date);
+    record.zone = resolved.zone;
+    record.place = resolved.placeLabel;
+    return record;
 }
 
 bool flush(std::string& buffer, std::ostream& out) {
@@ -158,9 +212,8 @@ int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, cons
         return kBadInput;
     }
     AlmanacDay day;
-    day.observer = resolved->observer;
     day.moonorth = resolved->moonNorth;
-    const DayRecord record = computeDayRecord(day, date);
+    const DayRecord record = zonedDayRecord(day, *resolved, date);
     std::string buffer;
     switch (command.format) {
     case OutputFormat::Text:
@@ -170,7 +223,7 @@ int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, cons
         appendJson(buffer, record);
         break;
     case OutputFormat::Csv:
-        buffer += csvHeader();
+        buffer += csvHeader(!resolved->zone.empty());
         buffer += '\n';
         appendCsv(buffer, record);
         break;
@@ -184,16 +237,15 @@ int runRange(const RangeCommand& command, std::ostream& out, std::ostream& err, 
         return kBadInput;
     }
     AlmanacDay day;
-    day.observer = resolved->observer;
     day.moonorth = resolved->moonNorth;
     std::string buffer;
     buffer.reserve(kFlushBytes + 1024);
     if (command.format == OutputFormat::Csv) {
-        buffer += csvHeader();
+        buffer += csvHeader(!resolved->zone.empty());
         buffer += '\n';
     }
     for (int i = 0; i < command.days; ++i) {
-        const DayRecord record = computeDayRecord(day, command.from + i);
+        const DayRecord record = zonedDayRecord(day, *resolved, command.from + i);
         if (command.format == OutputFormat::Csv) {
             appendCsv(buffer, record);
         } else {
@@ -212,23 +264,29 @@ int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, 
     if (!resolved) {
         return kBadInput;
     }
-    const PhaseTable table = computePhaseTable(command.year, resolved->observer.zoneOffsetHours);
+    // Each new and full moon in the offset of its own date (one offset for all without a zone).
+    const auto table = zonedPhaseTable(command.year, *resolved->offsets);
+    const std::string& zone = resolved->zone;
     std::string buffer;
     if (command.format == OutputFormat::Csv) {
-        buffer += "slot,kind,date,time\n";
+        buffer += zone.empty() ? "slot,kind,date,time,utc_offset\n" : "slot,kind,date,time,utc_offset,zone\n";
     }
     for (int i = 0; i < PhaseTable::kSlots; ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        const bool isNew = i % 2 == 0;
-        const std::string kind = isNew ? "New Moon" : "Full Moon";
-        const std::string date = isoDate(isNew ? *table.NewMoonDate[s] : *table.FullMoonDate[s]);
-        const std::string& time = isNew ? table.NewMoonText[s] : table.FullMoonText[s];
+        const ZonedPhaseEvent& event = table[static_cast<std::size_t>(i)];
+        const std::string kind = event.isNew ? "New Moon" : "Full Moon";
+        const std::string date = isoDate(event.date);
+        const std::string& time = event.text;
         switch (command.format) {
         case OutputFormat::Text: {
             char line[96];
-            std::snprintf(line, sizeof line, "%2d  %-9s  %s  %s\n", i, kind.c_str(), date.c_str(),
+            std::snprintf(line, sizeof line, "%2d  %-9s  %s  %s", i, kind.c_str(), date.c_str(),
                           time.c_str());
             buffer += line;
+            if (!zone.empty()) {
+                buffer += event.offsetHours < 0 ? "  UTC" : "  UTC+";
+                appendHours(buffer, event.offsetHours);
+            }
+            buffer += '\n';
             break;
         }
         case OutputFormat::Json:
@@ -238,11 +296,23 @@ int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, 
             appendJsonString(buffer, date);
             buffer += ",\"time\":";
             appendJsonString(buffer, time);
+            buffer += ",\"utc_offset\":";
+            appendHours(buffer, event.offsetHours);
+            if (!zone.empty()) {
+                buffer += ",\"zone\":";
+                appendJsonString(buffer, zone);
+            }
             buffer += "}\n";
             break;
         case OutputFormat::Csv:
             buffer += std::to_string(i) + "," + kind + "," + date + ",";
             appendCsvField(buffer, time);
+            buffer += ',';
+            appendHours(buffer, event.offsetHours);
+            if (!zone.empty()) {
+                buffer += ',';
+                appendCsvField(buffer, zone);
+            }
             buffer += '\n';
             break;
         }
@@ -299,6 +369,12 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 return runRange(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
                 return runCalendar(command, out, err, environment);
+            } else if constexpr (std::is_same_v<T, PlacesCommand>) {
+                std::string text;
+                if (!appendPlaces(command, text, err)) {
+                    return kBadInput;
+                }
+                return finishOutput(text, out, err);
             } else {
                 return runTable(command, out, err, environment);
             }

@@ -204,6 +204,26 @@ bool readLocationOption(OptionReader& reader, const std::string& option, Locatio
         }
         return true;
     }
+    if (option == "--tz") {
+        if (const auto v = reader.value(option)) {
+            if (v->empty()) {
+                reader.fail("--tz: expected a time zone name such as America/New_York, or local");
+            } else {
+                location.zoneName = *v;
+            }
+        }
+        return true;
+    }
+    if (option == "--place") {
+        if (const auto v = reader.value(option)) {
+            if (v->find_first_not_of(" \t,") == std::string::npos) {
+                reader.fail("--place: expected the name of a town");
+            } else {
+                location.placeQuery = *v;
+            }
+        }
+        return true;
+    }
     if (offsetOnly) {
         return false;
     }
@@ -276,12 +296,36 @@ std::optional<DateSerial> readDate(OptionReader& reader, const std::string& opti
     return date;
 }
 
+// Options that each give the offset or the place, given together.
+std::string locationConflict(const LocationOptions& l) {
+    if (l.placeQuery && (l.latitudeDeg || l.longitudeDeg || l.gmtHours || l.zoneName || l.locationName)) {
+        return "--place gives the coordinates and the zone itself; leave out --lat, --lon, --gmt, --tz and "
+               "--location";
+    }
+    if (l.zoneName && l.gmtHours) {
+        return "--tz and --gmt both give the offset from Greenwich; give one of them";
+    }
+    return {};
+}
+
 ParsedCommand finish(const OptionReader& reader, Command command) {
     if (reader.helpWanted()) {
         return {HelpCommand{}, {}};
     }
     if (!reader.error().empty()) {
         return {std::nullopt, reader.error()};
+    }
+    const std::string conflict = std::visit(
+        [](const auto& c) -> std::string {
+            if constexpr (requires { c.location; }) {
+                return locationConflict(c.location);
+            } else {
+                return {};
+            }
+        },
+        command);
+    if (!conflict.empty()) {
+        return {std::nullopt, conflict};
     }
     return {std::move(command), {}};
 }
@@ -434,11 +478,49 @@ ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
         if (!output) {
             return {std::nullopt, "calendar: --output FILE.pdf is required"};
         }
+        // The printed page still takes one offset for the whole month.
+        if (calendar.location.zoneName || calendar.location.placeQuery) {
+            return {std::nullopt,
+                    "calendar: --tz and --place are not available for the printed calendar yet; "
+                    "give --lat, --lon and --gmt (or --location)"};
+        }
         calendar.year = month.first;
         calendar.month = month.second;
         calendar.output = *output;
     }
     return finish(reader, calendar);
+}
+
+ParsedCommand parsePlaces(const std::vector<std::string>& arguments) {
+    PlacesCommand places;
+    std::optional<std::string> query;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
+        if (option == "--format") {
+            readFormatOption(reader, option, places.format, true);
+            if (places.format == OutputFormat::Csv) {
+                reader.fail("--format: expected text or json, got " + quoted("csv"));
+            }
+        } else if (option.starts_with("--")) {
+            reader.fail("places: unknown option " + quoted(option) + " (see --help)");
+        } else if (query) {
+            reader.fail("places: one name only; put a name of several words in quotes, got " +
+                        quoted(option));
+        } else {
+            query = option;
+        }
+    }
+    if (reader.error().empty() && !reader.helpWanted()) {
+        if (!query || query->find_first_not_of(" \t,") == std::string::npos) {
+            return {std::nullopt, "places: the name of a town is required (places QUERY)"};
+        }
+        places.query = *query;
+    }
+    return finish(reader, places);
 }
 
 } // namespace
@@ -506,7 +588,7 @@ std::optional<DateSerial> parseIsoDate(const std::string& text) {
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return {std::nullopt, "a command is missing: day, range, table or calendar (see --help)"};
+        return {std::nullopt, "a command is missing: day, range, table, calendar or places (see --help)"};
     }
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -530,45 +612,11 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (command == "calendar") {
         return parseCalendar(arguments);
     }
-    return {std::nullopt,
-            "unknown command " + quoted(command) + ": expected day, range, table or calendar (see --help)"};
-}
-
-std::string usageText() {
-    return R"(Usage: biteclock-cli COMMAND [OPTIONS]
-
-Solunar fishing almanac: sun and moon times, fishing periods and the day's prediction.
-
-Commands:
-  day    [--date YYYY-MM-DD] [LOCATION] [--format text|json|csv]
-         One day, as the Biteclock window shows it (today when no date is given).
-  range  --from YYYY-MM-DD --days N [LOCATION] [--format json|csv]
-         N consecutive days, one JSON object (JSON Lines) or CSV row per day.
-  table  --year Y [--gmt H] [--format text|json|csv]
-         The 31 new and full moons that start at the first new moon of year Y.
-  calendar --month YYYY-MM --output FILE.pdf [--paper a4|letter]
-           [--with prediction,sun,moon,periods,phases] [LOCATION]
-         The month's printed calendar page as a landscape PDF file (--output - writes it to
-         standard output). Without --paper and --with the choices last used in Biteclock's print
-         window are taken; --with none prints the day numbers only.
-
-Location (whatever is not given comes from the current location stored by Biteclock, as
-its window computes with it):
-  --lat L          latitude, decimal degrees north positive (40.7, -33.87) or DD:MM with N/S (40:30S)
-  --lon L          longitude, decimal degrees east positive (-74, 151.2) or DDD:MM with E/W (74:00W)
-  --gmt H          hours east of Greenwich, -12 to 13, fractions allowed (-4, 9.5)
-  --location NAME  a location saved in Biteclock
-  --south          show the Moon pictures as seen from the southern hemisphere
-
-Numbers are written plainly: at most one sign, digits and an optional fraction (-4, 9.5).
-Dates run from 1901-01-01 to 2200-12-31.
-  --help           this text
-  --version        the version
-
-Exit codes: 0 done; 1 the output or the file could not be written; 2 bad input (an option, or a
-stored value that Biteclock's settings panel refuses). Each problem is one line on standard
-error; after bad input nothing is written to standard output.
-)";
+    if (command == "places") {
+        return parsePlaces(arguments);
+    }
+    return {std::nullopt, "unknown command " + quoted(command) +
+                              ": expected day, range, table, calendar or places (see --help)"};
 }
 
 } // namespace biteclock::cli

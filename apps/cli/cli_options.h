@@ -19,6 +19,10 @@ struct LocationOptions {
     std::optional<double> longitudeDeg; ///< east positive, above -180 and below 180
     std::optional<double> gmtHours;     ///< -12 to 13, east positive
     std::optional<std::string> locationName;
+    /// An IANA zone name or "local" (the computer's zone): each date in its own offset.
+    std::optional<std::string> zoneName;
+    /// A town to look up: the best match's coordinates and zone.
+    std::optional<std::string> placeQuery;
     bool south = false; ///< Moon pictures as seen from the southern hemisphere
 };
 
@@ -64,11 +68,17 @@ struct CalendarCommand {
     std::string output;
 };
 
+/// The towns matching a name, best first.
+struct PlacesCommand {
+    std::string query;
+    OutputFormat format = OutputFormat::Text; ///< text or JSON Lines
+};
+
 struct HelpCommand {};
 struct VersionCommand {};
 
-using Command =
-    std::variant<DayCommand, RangeCommand, TableCommand, CalendarCommand, HelpCommand, VersionCommand>;
+using Command = std::variant<DayCommand, RangeCommand, TableCommand, CalendarCommand, PlacesCommand,
+                             HelpCommand, VersionCommand>;
 
 /// A parsed command line, or one line saying what was wrong.
 struct ParsedCommand {
@@ -92,6 +102,7 @@ std::optional<std::pair<int, int>> parseIsoMonth(const std::string& text);
 /// A comma-separated list of prediction, sun, moon, periods and phases (or "none").
 std::optional<CalendarBoxes> parseCalendarBoxes(const std::string& text);
 
+/// The text of --help.
 std::string usageText();
 
 } // namespace biteclock::cli

@@ -76,13 +76,25 @@ DayRecord computeDayRecord(AlmanacDay& day, DateSerial date) {
         r.phaseEventTime = day.main.Label18.text;
     }
     std::from_chars(day.main.Label13.data(), day.main.Label13.data() + day.main.Label13.size(), r.distanceKm);
+    r.utcOffsetHours = day.observer.zoneOffsetHours;
     return r;
 }
 
-std::string_view csvHeader() {
-    return "date,weekday,season,sunrise,sunset,day_length,moonrise,moonset,upper_major,lower_major,"
-           "rise_minor,set_minor,moon_age,moon_picture,rating,rating_text,rating_colour,phase_event,"
-           "phase_event_time,distance_km";
+std::string csvHeader(bool withZone) {
+    std::string header =
+        "date,weekday,season,sunrise,sunset,day_length,moonrise,moonset,upper_major,lower_major,"
+        "rise_minor,set_minor,moon_age,moon_picture,rating,rating_text,rating_colour,phase_event,"
+        "phase_event_time,distance_km,utc_offset";
+    if (withZone) {
+        header += ",zone";
+    }
+    return header;
+}
+
+void appendHours(std::string& out, double hours) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, hours);
+    out.append(buffer, result.ptr);
 }
 
 void appendJsonString(std::string& out, std::string_view text) {
@@ -203,6 +215,12 @@ public:
         size_ = static_cast<std::size_t>(result.ptr - buffer_.data());
     }
 
+    void hours(std::string_view name, double value) {
+        key(name);
+        const auto result = std::to_chars(buffer_.data() + size_, buffer_.data() + buffer_.size(), value);
+        size_ = static_cast<std::size_t>(result.ptr - buffer_.data());
+    }
+
     void finish(std::string& out) {
         raw("}\n");
         out.append(buffer_.data(), size_);
@@ -220,7 +238,7 @@ std::size_t jsonCapacity(const DayRecord& r) {
                               r.sunset.size() + r.dayLength.size() + r.moonrise.size() + r.moonset.size() +
                               r.upperMajor.size() + r.lowerMajor.size() + r.riseMinor.size() +
                               r.setMinor.size() + r.ratingText.size() + r.phaseEvent.size() +
-                              r.phaseEventTime.size();
+                              r.phaseEventTime.size() + r.zone.size();
     return 512 + 6 * texts;
 }
 
@@ -248,6 +266,10 @@ void appendJson(std::string& out, const DayRecord& r) {
     w.text("phase_event", r.phaseEvent);
     w.text("phase_event_time", r.phaseEventTime);
     w.number("distance_km", r.distanceKm);
+    w.hours("utc_offset", r.utcOffsetHours);
+    if (!r.zone.empty()) {
+        w.text("zone", r.zone);
+    }
     w.finish(out);
 }
 
@@ -280,6 +302,12 @@ void appendCsv(std::string& out, const DayRecord& r) {
     text(r.phaseEvent);
     text(r.phaseEventTime);
     appendNumber(out, r.distanceKm);
+    out += ',';
+    appendHours(out, r.utcOffsetHours);
+    if (!r.zone.empty()) {
+        out += ',';
+        appendCsvField(out, r.zone);
+    }
     out += '\n';
 }
 
@@ -311,6 +339,19 @@ void appendText(std::string& out, const DayRecord& r) {
         line(r.phaseEvent, r.phaseEventTime);
     }
     line("Lunar distance", std::to_string(r.distanceKm) + " km");
+    if (!r.place.empty()) {
+        line("Place", r.place);
+    }
+    if (!r.zone.empty()) {
+        std::string zone(r.zone);
+        zone += " (UTC";
+        if (r.utcOffsetHours >= 0) {
+            zone += '+';
+        }
+        appendHours(zone, r.utcOffsetHours);
+        zone += ')';
+        line("Zone", zone);
+    }
 }
 
 } // namespace biteclock::cli

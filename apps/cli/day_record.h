@@ -31,6 +31,9 @@ struct DayRecord {
     std::string_view phaseEvent;     ///< "New Moon", "Full Moon" or ""
     std::string_view phaseEventTime; ///< the event's clock text or ""
     long distanceKm = 0;
+    double utcOffsetHours = 0; ///< the offset the day was computed with, hours east
+    std::string_view zone;     ///< the zone's IANA name with --tz or --place, else empty
+    std::string_view place;    ///< the town's label with --place, else empty
 };
 
 /// Computes a day as the window shows it when it opens on that date. `day` keeps its table and
@@ -40,8 +43,11 @@ DayRecord computeDayRecord(AlmanacDay& day, DateSerial date);
 /// "YYYY-MM-DD".
 std::string isoDate(DateSerial serial);
 
-/// The field names, in output order.
-std::string_view csvHeader();
+/// The field names, in output order; "zone" last when the rows name one.
+std::string csvHeader(bool withZone = false);
+
+/// An offset in hours as the shortest decimal that reads back to it ("-4", "5.75").
+void appendHours(std::string& out, double hours);
 
 void appendJson(std::string& out, const DayRecord& r);
 void appendCsv(std::string& out, const DayRecord& r);

@@ -33,6 +33,13 @@ _biteclock_cli_locations() {
     done <"$file"
 }
 
+# The zone names of the tz database as the system lists them, for --tz.
+_biteclock_cli_zones() {
+    local table=/usr/share/zoneinfo/tzdata.zi
+    [[ -r $table ]] && awk '$1 == "Z" { print $2 } $1 == "L" { print $3 }' "$table"
+    printf '%s\n' local
+}
+
 _biteclock_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=""
@@ -40,7 +47,7 @@ _biteclock_cli() {
     COMPREPLY=()
 
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "day range table calendar help --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "day range table calendar places help --help --version" -- "$cur")
         return 0
     fi
     local command=${COMP_WORDS[1]}
@@ -50,6 +57,7 @@ _biteclock_cli() {
         case $command in
         range) mapfile -t COMPREPLY < <(compgen -W "json csv" -- "$cur") ;;
         day | table) mapfile -t COMPREPLY < <(compgen -W "text json csv" -- "$cur") ;;
+        places) mapfile -t COMPREPLY < <(compgen -W "text json" -- "$cur") ;;
         esac
         return 0
         ;;
@@ -88,18 +96,23 @@ _biteclock_cli() {
         done < <(_biteclock_cli_locations)
         return 0
         ;;
-    --date | --from | --days | --year | --month | --lat | --lon | --gmt)
+    --tz)
+        mapfile -t COMPREPLY < <(compgen -W "$(_biteclock_cli_zones)" -- "$cur")
+        return 0
+        ;;
+    --date | --from | --days | --year | --month | --lat | --lon | --gmt | --place)
         return 0
         ;;
     esac
 
-    local location="--lat --lon --gmt --location --south"
+    local location="--lat --lon --gmt --tz --place --location --south"
     local options
     case $command in
     day) options="--date $location --format --help" ;;
     range) options="--from --days $location --format --help" ;;
-    table) options="--year --gmt --format --help" ;;
-    calendar) options="--month --output --paper --with $location --help" ;;
+    table) options="--year --gmt --tz --place --format --help" ;;
+    calendar) options="--month --output --paper --with --lat --lon --gmt --location --south --help" ;;
+    places) options="--format --help" ;;
     *) return 0 ;;
     esac
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -31,7 +31,8 @@ TEST(CliDay, NewYorkMidsummerAsJson) {
         "\"upper_major\":\"03:24 AM\",\"lower_major\":\"03:40 PM\",\"rise_minor\":\"10:51 PM\","
         "\"set_minor\":\"08:30 "
         "AM\",\"moon_age\":19,\"moon_picture\":108,\"rating\":0,\"rating_text\":\"Poor\","
-        "\"rating_colour\":16777215,\"phase_event\":\"\",\"phase_event_time\":\"\",\"distance_km\":403327}"
+        "\"rating_colour\":16777215,\"phase_event\":\"\",\"phase_event_time\":\"\",\"distance_km\":403327,"
+        "\"utc_offset\":-4}"
         "\n");
     EXPECT_EQ(run.err, "");
 }
@@ -46,7 +47,7 @@ TEST(CliDay, FullMoonDayCarriesTheEventAndABlankPeriod) {
     // The upper major cannot be placed on the day: five blanks, quoted so that no reader trims them.
     EXPECT_EQ(rows[1],
               "2000-06-16,Friday,,05:24 AM,08:29 PM,15 : 05,08:18 PM,05:18 AM,\"     \",11:48 AM,07:18 PM,"
-              "04:18 AM,14,106,100,Excellent,12582912,Full Moon,06:27 PM,405288");
+              "04:18 AM,14,106,100,Excellent,12582912,Full Moon,06:27 PM,405288,-4");
 }
 
 TEST(CliDay, PolarDayShowsItsOwnOutcome) {
@@ -138,13 +139,14 @@ TEST(CliTable, TheYear2000AtGreenwichAndTenHoursEast) {
     ASSERT_EQ(run.exitCode, 0);
     const auto rows = lines(run.out);
     ASSERT_EQ(rows.size(), 32u);
-    EXPECT_EQ(rows[1], "0,New Moon,1999-12-07,10:33 PM");
-    EXPECT_EQ(rows[2], "1,Full Moon,1999-12-22,05:31 PM");
-    EXPECT_EQ(rows[3], "2,New Moon,2000-01-06,06:12 PM");
-    EXPECT_EQ(rows[4], "3,Full Moon,2000-01-21,04:40 AM");
+    EXPECT_EQ(rows[1], "0,New Moon,1999-12-07,10:33 PM,0");
+    EXPECT_EQ(rows[2], "1,Full Moon,1999-12-22,05:31 PM,0");
+    EXPECT_EQ(rows[3], "2,New Moon,2000-01-06,06:12 PM,0");
+    EXPECT_EQ(rows[4], "3,Full Moon,2000-01-21,04:40 AM,0");
     const auto east = runWith({"table", "--year", "2000", "--gmt", "10", "--format", "json"});
-    EXPECT_EQ(lines(east.out)[0],
-              "{\"slot\":0,\"kind\":\"New Moon\",\"date\":\"1999-12-08\",\"time\":\"08:33 AM\"}");
+    EXPECT_EQ(
+        lines(east.out)[0],
+        "{\"slot\":0,\"kind\":\"New Moon\",\"date\":\"1999-12-08\",\"time\":\"08:33 AM\",\"utc_offset\":10}");
 }
 
 TEST(CliOutput, AWriteFailureIsReportedNotHidden) {

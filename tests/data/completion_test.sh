@@ -34,7 +34,7 @@ expect() {
     [[ $got == "$want" ]] || fail "'$*': expected [$want], got [$got]"
 }
 
-expect "--help --version calendar day help range table" biteclock-cli ""
+expect "--help --version calendar day help places range table" biteclock-cli ""
 expect "--help --version" biteclock-cli --
 expect "day" biteclock-cli d
 expect "csv json text" biteclock-cli day --format ""
@@ -45,7 +45,13 @@ expect "none" biteclock-cli calendar --with n
 expect "prediction,sun" biteclock-cli calendar --with prediction,s
 expect "sun,moon,periods sun,moon,phases sun,moon,prediction" biteclock-cli calendar --with sun,moon,
 expect "prediction,moon,periods prediction,moon,phases" biteclock-cli calendar --with prediction,moon,p
-expect "--format --gmt --help --year" biteclock-cli table --
+expect "--format --gmt --help --place --tz --year" biteclock-cli table --
+expect "--format --help" biteclock-cli places Paris --
+expect "json text" biteclock-cli places Paris --format ""
+# Zone names from the tz database, and the computer's own zone.
+expect "America/New_York" biteclock-cli day --tz America/New_Y
+expect "local" biteclock-cli range --tz loc
+expect "" biteclock-cli day --place ""
 expect "" biteclock-cli day --date ""
 expect "" biteclock-cli nonsense --
 
