@@ -85,5 +85,5 @@ void SettingsPanel::Command9_Click() {
 
 LocationFields SettingsPanel::locationFields() const {
     return {Text30->text(), Text20->text(), Text40->text(), Text15->text(),
-            Text14->text(), Text13->text(), Text17->text()};
+            Text14->text(), Text13->text(), Text17->text(), QString()};
 }

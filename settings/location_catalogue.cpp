@@ -65,6 +65,7 @@ LocationFields LocationCatalogue::entry(const QString& name) const {
     f.northOrSouth = read("NorS", "S");
     f.westOrEast = read("WorE", "E");
     f.gmt = read("gmt", "13");
+    f.zone = read("tz", "");
     return f;
 }
 
@@ -80,6 +81,11 @@ void LocationCatalogue::writeEntry(const QString& name, const LocationFields& fi
     write("gmt", fields.gmt);
     write("NorS", fields.northOrSouth);
     write("WorE", fields.westOrEast);
+    if (!fields.zone.isEmpty()) {
+        write("tz", fields.zone);
+    } else if (store_.contains(SettingsStore::kMain, section, QStringLiteral("tz"))) {
+        store_.removeKey(SettingsStore::kMain, section, QStringLiteral("tz"));
+    }
 }
 
 bool LocationCatalogue::removeEntry(const QString& name) {

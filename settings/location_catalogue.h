@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-/// The seven texts of one saved location, exactly as the panel's fields showed them.
+/// The seven texts of one saved location, and its zone when it has one,, exactly as the panel's fields showed
+/// them.
 struct LocationFields {
     QString latitudeDegrees;
     QString latitudeMinutes;
@@ -14,6 +15,7 @@ struct LocationFields {
     QString longitudeMinutes;
     QString westOrEast;
     QString gmt;
+    QString zone; ///< an IANA zone name ("tz"), empty for a location kept at its offset
 
     friend bool operator==(const LocationFields&, const LocationFields&) = default;
 };
@@ -37,7 +39,7 @@ public:
     bool contains(const QString& name) const;
     /// A saved location's fields; missing keys give 0, "S", "E" and 13.
     LocationFields entry(const QString& name) const;
-    /// Writes the seven keys of a name.
+    /// Writes the seven keys of a name, and "tz" when the location has a zone (removed when it has none).
     void writeEntry(const QString& name, const LocationFields& fields);
     /// Removes a name's section; false (and nothing removed) when the name has none. An empty name
     /// is refused: its section would be the whole catalogue.

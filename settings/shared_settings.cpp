@@ -6,6 +6,16 @@ double SharedSettings::gmtHours() const {
     return numberOf(computedGmt());
 }
 
+void SharedSettings::setZoneId(const QString& zone) {
+    if (zone.isEmpty()) {
+        if (store_.contains(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("tz"))) {
+            store_.removeKey(SettingsStore::kShared, SettingsStore::kSettings, QStringLiteral("tz"));
+        }
+        return;
+    }
+    setText(QStringLiteral("tz"), zone);
+}
+
 bool SharedSettings::placeStored() const {
     for (const char* key : {"latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"}) {
         if (store_.contains(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key))) {

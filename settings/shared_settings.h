@@ -64,6 +64,12 @@ public:
     double gmtHours() const;
     void setGmt(const QString& v) { setText(QStringLiteral("gmt"), v); }
 
+    /// The IANA zone of the current place ("tz"), empty when none is stored: a place without one
+    /// keeps its offset as before (the computer's zone, or one fixed "Custom" offset).
+    QString zoneId() const { return text(QStringLiteral("tz"), {}); }
+    /// Stores the zone; an empty one removes the key, so that a place without a zone is stored as before.
+    void setZoneId(const QString& zone);
+
     bool plusSignShown() const { return flag(QStringLiteral("gmtv"), true); }
     void setPlusSignShown(bool shown) { setFlag(QStringLiteral("gmtv"), shown); }
 
