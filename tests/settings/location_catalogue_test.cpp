@@ -7,8 +7,8 @@ namespace {
 using LocationCatalogueTest = EmptyStoreTest;
 
 LocationFields sample(const char* degrees) {
-    return {QString::fromLatin1(degrees), QStringLiteral(" 12"), QStringLiteral("N"), QStringLiteral(" 80"),
-            QStringLiteral(" 5"),         QStringLiteral("W"),   QStringLiteral("-5")};
+    return {QString::fromLatin1(degrees), QStringLiteral(" 12"), QStringLiteral("N"),  QStringLiteral(" 80"),
+            QStringLiteral(" 5"),         QStringLiteral("W"),   QStringLiteral("-5"), QString()};
 }
 
 TEST_F(LocationCatalogueTest, StoresTheListAndDropsKeysBeyondIt) {
@@ -24,6 +24,21 @@ TEST_F(LocationCatalogueTest, StoresTheListAndDropsKeysBeyondIt) {
     EXPECT_EQ(store.read(SettingsStore::kMain, SettingsStore::kLocations, QStringLiteral("place(3)"),
                          QStringLiteral("<gone>")),
               QStringLiteral("<gone>"));
+}
+
+TEST_F(LocationCatalogueTest, AZoneIsKeptUnderTzAndRemovedWhenTheLocationHasNoneAgain) {
+    LocationCatalogue c(store);
+    LocationFields zoned = sample(" 38");
+    zoned.zone = QStringLiteral("America/Los_Angeles");
+    c.writeEntry(QStringLiteral("Tahoe"), zoned);
+    EXPECT_EQ(c.entry(QStringLiteral("Tahoe")), zoned);
+    const QString section = SettingsStore::locationSection(QStringLiteral("Tahoe"));
+    EXPECT_EQ(store.read(SettingsStore::kMain, section, QStringLiteral("tz")),
+              QStringLiteral("America/Los_Angeles"));
+
+    c.writeEntry(QStringLiteral("Tahoe"), sample(" 38"));
+    EXPECT_FALSE(store.contains(SettingsStore::kMain, section, QStringLiteral("tz")));
+    EXPECT_TRUE(c.entry(QStringLiteral("Tahoe")).zone.isEmpty());
 }
 
 TEST_F(LocationCatalogueTest, EntryKeysAreTheFieldTextsAndMissingOnesTakeTheCatalogueDefaults) {
