@@ -15,7 +15,7 @@ struct LocationFields {
     QString longitudeMinutes;
     QString westOrEast;
     QString gmt;
-    QString zone; ///< an IANA zone name ("tz"), empty for a location kept at its offset
+    QString zone = {}; ///< an IANA zone name ("tz"), empty for a location kept at its offset
 
     friend bool operator==(const LocationFields&, const LocationFields&) = default;
 };

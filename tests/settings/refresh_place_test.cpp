@@ -196,10 +196,10 @@ TEST_F(RefreshPlaceTest, SavedLocationsAreCheckedTheSameWay) {
     catalogue.writeEntry(QStringLiteral("Sydney"),
                          {QStringLiteral(" 33"), QStringLiteral(" 52"), QStringLiteral("S"),
                           QStringLiteral(" 151"), QStringLiteral(" 12"), QStringLiteral("E"),
-                          QStringLiteral(" 10")});
+                          QStringLiteral(" 10"), QString()});
     catalogue.writeEntry(QStringLiteral("Nowhere"),
                          {QStringLiteral("95"), QStringLiteral("0"), QStringLiteral("N"), QStringLiteral("0"),
-                          QStringLiteral("0"), QStringLiteral("E"), QStringLiteral("0")});
+                          QStringLiteral("0"), QStringLiteral("E"), QStringLiteral("0"), QString()});
     const auto sydney = savedPlace(store, QStringLiteral("Sydney"));
     ASSERT_TRUE(sydney);
     ASSERT_FALSE(sydney->fault);
