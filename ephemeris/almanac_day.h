@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock_text.h"
+#include "date_offsets.h"
 #include "date_serial.h"
 #include "moon_events.h"
 #include "observer.h"
@@ -82,6 +83,10 @@ struct AlmanacDay {
     bool JournalPhaseLabel = false; ///< the next caption goes to the journal window (consumed)
     bool lookAhead = false;         ///< tray: rating only, captions left alone
     double gaugeScale = 1;          ///< the distance gauge's scale factor
+    /// The offset of each date when the place follows a zone's rules; none (or a fixed offset) when
+    /// every date takes the observer's offset. The routines compute with `observer` as it stands:
+    /// moveToDate() (daily_refresh.h) puts the observer on a date's own offset.
+    std::shared_ptr<const DateOffsets> dateOffsets;
 
     // --- State that survives calls ---
     PhaseTable phases;

@@ -9,6 +9,31 @@ void loadPhaseTableFor(AlmanacDay& day, DateSerial date) {
     day.AlmanacDate = date;
 }
 
+bool followsZone(const AlmanacDay& day) {
+    return day.dateOffsets && day.dateOffsets->varies();
+}
+
+void moveToDate(AlmanacDay& day, DateSerial date) {
+    day.AlmanacDate = date;
+    if (!followsZone(day)) {
+        return;
+    }
+    const double hours = day.dateOffsets->offsetHours(date);
+    if (hours != day.observer.zoneOffsetHours) {
+        day.observer = observerFromDegrees(day.observer.latitudeDeg, day.observer.longitudeDeg, hours);
+    }
+    if (day.phases.zoneOffsetHours != hours) {
+        loadPhaseTableFor(day, date);
+    }
+}
+
+void returnToDate(AlmanacDay& day, DateSerial date) {
+    moveToDate(day, date);
+    if (followsZone(day)) {
+        loadPhaseTableFor(day, date);
+    }
+}
+
 std::string graphRowLabel(DateSerial date, bool monthFirst) {
     const CalendarDate c = calendarDate(date);
     const std::string day = std::to_string(c.day);
@@ -20,7 +45,7 @@ std::vector<GraphRow> graphRows(AlmanacDay& day, DateSerial first, int days, boo
     std::vector<GraphRow> rows;
     rows.reserve(days > 0 ? static_cast<std::size_t>(days) : 0);
     for (int i = 1; i <= days; ++i) {
-        day.AlmanacDate = first + (i - 1);
+        moveToDate(day, first + (i - 1));
         day.calcmoon();
         rows.push_back({day.AlmanacDate, graphRowLabel(day.AlmanacDate, monthFirst), day.DayRating});
     }
@@ -29,10 +54,11 @@ std::vector<GraphRow> graphRows(AlmanacDay& day, DateSerial first, int days, boo
 
 std::vector<GraphRow> refreshDay(AlmanacDay& day, DateSerial displayed, int graphDays, bool monthFirst) {
     day.ShowPhaseLabels = true;
+    moveToDate(day, displayed);
     loadPhaseTableFor(day, displayed);
     std::vector<GraphRow> rows = graphRows(day, displayed, graphDays, monthFirst);
 
-    day.AlmanacDate = displayed;
+    returnToDate(day, displayed);
     day.calcmoon();
     day.Sunriseset();
     day.AlmanacDate = displayed;
@@ -44,8 +70,9 @@ std::vector<GraphRow> refreshDay(AlmanacDay& day, DateSerial displayed, int grap
 
 std::vector<GraphRow> recomputeEnteredDay(AlmanacDay& day, DateSerial entered, int graphDays,
                                           bool monthFirst) {
-    day.AlmanacDate = entered;
+    moveToDate(day, entered);
     std::vector<GraphRow> rows = graphRows(day, entered, graphDays, monthFirst);
+    returnToDate(day, entered);
     const CalendarDate c = calendarDate(entered);
     if (tableYearFor(c) != c.year) {
         loadPhaseTableFor(day, entered);

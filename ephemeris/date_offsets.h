@@ -25,6 +25,10 @@ public:
     /// Hours east of Greenwich (zone time = UT + offset) for `date`; fractions where the zone has
     /// them (5.75 for Kathmandu, or a local mean time such as 2.5047 before a zone's first rule).
     virtual double offsetHours(DateSerial date) const = 0;
+
+    /// Whether dates can differ in offset; false for one fixed offset, whose dates need no per-date
+    /// work at all.
+    virtual bool varies() const { return true; }
 };
 
 /// One offset for every date: a "Custom" offset, or the computer's zone with daylight saving off.
@@ -33,6 +37,7 @@ public:
     explicit FixedDateOffsets(double hours)
         : hours_(hours) {}
     double offsetHours(DateSerial) const override { return hours_; }
+    bool varies() const override { return false; }
 
 private:
     double hours_;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "date_offsets.h"
+
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +25,9 @@ class TimeZoneSource {
 public:
     virtual ~TimeZoneSource() = default;
     virtual std::optional<TimeZoneInfo> current() const = 0;
+    /// The zone's rules as the offset of each date (see DateOffsets); none when they cannot be
+    /// asked, and every date then takes the one offset current() gives.
+    virtual std::shared_ptr<const DateOffsets> dateOffsets() const { return nullptr; }
 };
 
 /// A zone given once, for tests and tools.

@@ -6,7 +6,7 @@ std::vector<biteclock::GraphRow> graphFill(biteclock::AlmanacDay& day, biteclock
     std::vector<biteclock::GraphRow> rows = biteclock::graphRows(day, displayed, days, monthFirst);
     // The loop leaves the last day's phase and rating in the context: put the displayed day's back, so
     // that whatever reads the context next reads the day the window shows.
-    day.AlmanacDate = displayed;
+    biteclock::returnToDate(day, displayed);
     day.calcmoon();
     day.ShowPhaseLabels = true;
     return rows;

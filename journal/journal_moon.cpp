@@ -27,6 +27,8 @@ private:
 
 std::optional<JournalMoon> journalMoon(AlmanacDay& day, DateSerial tripDate) {
     const ContextRestorer restorer(day);
+    // The trip's own offset (and so its own table) when the place follows a zone.
+    moveToDate(day, tripDate);
     loadPhaseTableFor(day, tripDate);
 
     day.AlmanacDate = tripDate;

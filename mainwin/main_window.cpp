@@ -195,6 +195,8 @@ void MainWindow::Activateform() {
     day_.moonorth = shared_.moonNorth();
     mnurevmoon->setChecked(!day_.moonorth);
     day_.observer = biteclock::observerFrom(storedCurrentLocation(store_));
+    // Every date in its own offset when the place follows a zone; the stored offset is today's.
+    day_.dateOffsets = offsets_.offsetsFor(storedPlaceZone(store_, day_.observer.zoneOffsetHours), zones_);
     showPlaceInTitle(shared_.currentLocation());
     const int days = mainSettings_.graphDays();
     graphDays_ = days < kMinGraphDays ? kMinGraphDays : (days > kMaxGraphDays ? kMaxGraphDays : days);

@@ -6,6 +6,7 @@
 #include "day_view.h"
 #include "field_tips.h"
 #include "main_settings.h"
+#include "place_offsets.h"
 #include "platform_services.h"
 #include "settings_store.h"
 #include "shared_settings.h"
@@ -170,6 +171,7 @@ private:
     MainSettings mainSettings_;
 
     biteclock::AlmanacDay day_;
+    PlaceOffsetsCache offsets_; ///< the place's date offsets, asked of the zone rules once per zone
     std::unique_ptr<DayView> dayView_;
     DateEntry* dateEntry_ = nullptr;
     SettingsPanel* panel_ = nullptr;

@@ -75,7 +75,8 @@ bool CalendarPage::write(const CalendarRequest& request) {
     heading();
     grid();
     legend();
-    day_.AlmanacDate = shownDate;
+    // The window that shares the context goes on computing its own date, in its own offset.
+    biteclock::returnToDate(day_, shownDate);
     return writer_.endDocument();
 }
 
@@ -165,6 +166,7 @@ void CalendarPage::cell(int column) {
     const biteclock::DateSerial date = biteclock::dateSerial(request_.year, request_.month, dayNumber_);
     // Each cell shows only its own day's values, never one a routine left from the day before.
     a.clearDayResults();
+    biteclock::moveToDate(a, date);
     biteclock::loadPhaseTableFor(a, date);
     a.calcmoon();
 

@@ -6,7 +6,7 @@ using namespace biteclock;
 
 TrayToday computeTrayToday(AlmanacDay& day, DateSerial today) {
     day.lookAhead = false;
-    day.AlmanacDate = today;
+    moveToDate(day, today);
     loadPhaseTableFor(day, today);
 
     day.calcmoon();
@@ -36,7 +36,7 @@ std::optional<AlarmDay> findAlarmDay(AlmanacDay& day, DateSerial today, const Al
     std::optional<AlarmDay> found;
     day.lookAhead = true;
     for (int i = 0; i <= grade.daysAhead && today + i <= lastDate; ++i) {
-        day.AlmanacDate = today + i;
+        moveToDate(day, today + i);
         day.calcmoon();
         if (day.DayRating >= grade.minimumPoints) {
             found = AlarmDay{
@@ -45,6 +45,7 @@ std::optional<AlarmDay> findAlarmDay(AlmanacDay& day, DateSerial today, const Al
         }
     }
     day.lookAhead = false;
-    day.AlmanacDate = today;
+    // A look-ahead day in another offset took its own table: today's goes back.
+    returnToDate(day, today);
     return found;
 }

@@ -80,6 +80,9 @@ TrayCompanion::StartResult TrayCompanion::start() {
     }
 
     day_.observer = biteclock::observerFrom(settings_.location());
+    // Today and each look-ahead day in its own offset when the place follows a zone.
+    const biteclock::FixedTimeZoneSource noZone(std::nullopt);
+    day_.dateOffsets = placeDateOffsets(settings_.zone(), services_.zones ? *services_.zones : noZone);
     day_.moonorth = settings_.moonNorth();
     const QDate date = services_.clock.today();
     const biteclock::DateSerial today = biteclock::dateSerial(date.year(), date.month(), date.day());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "almanac_day.h"
+#include "time_zone.h"
 #include "tray_almanac.h"
 #include "tray_settings.h"
 
@@ -33,6 +34,8 @@ struct TrayServices {
     QString
         trayExecutable; ///< the companion's executable, for its log-on entry; empty: leave the entry alone
     int trayWaitMs = 0; ///< how long to wait at start-up for a notification area that is not there yet
+    /// The computer's zone; none: every date takes the stored offset.
+    const biteclock::TimeZoneSource* zones = nullptr;
 };
 
 /// Bitetray: computes today's almanac once at start-up, puts the Moon and fish icons into the

@@ -92,6 +92,10 @@ biteclock::ObserverLocation TraySettings::location() const {
     return l;
 }
 
+PlaceZone TraySettings::zone() const {
+    return storedPlaceZone(store_, location().gmtHours);
+}
+
 bool TraySettings::noTrayNoticeGiven() const {
     return flag(QStringLiteral("traynotice"), false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "observer.h"
+#include "place_offsets.h"
 
 #include <QString>
 
@@ -40,6 +41,8 @@ public:
     /// The stored place: "latdeg", "latmin", "NorS", "londeg", "lonmin", "WorE", "gmt"; defaults
     /// -39 degrees "N" (39 degrees south), 150 degrees "W", 13 hours east of Greenwich.
     biteclock::ObserverLocation location() const;
+    /// The stored place's zone ("tz", "custom", "daylight") with location()'s offset.
+    PlaceZone zone() const;
     /// "traynotice": the user has been told that the desktop has no notification area.
     bool noTrayNoticeGiven() const;
 

@@ -1,5 +1,8 @@
 #include "qt_time_zone_source.h"
 
+#include "vector_state.h"
+#include "zone_date_offsets.h"
+
 #include <QLocale>
 
 namespace {
@@ -54,4 +57,12 @@ std::optional<biteclock::TimeZoneInfo> QtTimeZoneSource::current() const {
     info.state = zone_.isDaylightTime(at) ? biteclock::TimeZoneInfo::State::Daylight
                                           : biteclock::TimeZoneInfo::State::Standard;
     return info;
+}
+
+std::shared_ptr<const biteclock::DateOffsets> QtTimeZoneSource::dateOffsets() const {
+    if (!offsets_) {
+        offsets_ = std::make_shared<const ZoneDateOffsets>(ZoneDateOffsets::of(zone_));
+        releaseUpperVectorState();
+    }
+    return offsets_;
 }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+#include <memory>
 
 /// The computer's zone read through QTimeZone, in the form of a Windows zone query: the base bias
 /// (minutes, UT = local + bias), the daylight bias, the two names and whether daylight time is in
@@ -15,8 +16,11 @@ public:
         , at_(std::move(at)) {}
 
     std::optional<biteclock::TimeZoneInfo> current() const override;
+    /// The zone's own rules, worked out once and shared by every caller.
+    std::shared_ptr<const biteclock::DateOffsets> dateOffsets() const override;
 
 private:
     QTimeZone zone_;
     QDateTime at_;
+    mutable std::shared_ptr<const biteclock::DateOffsets> offsets_;
 };

@@ -20,6 +20,8 @@ public:
     static std::optional<ZoneDateOffsets> named(const QByteArray& ianaId);
     /// The computer's own zone (the TZ variable, else the system's setting).
     static ZoneDateOffsets system();
+    /// The offsets of a zone already at hand (the computer's, as a window was given it).
+    static ZoneDateOffsets of(QTimeZone zone) { return ZoneDateOffsets(std::move(zone)); }
 
     double offsetHours(biteclock::DateSerial date) const override;
     /// The offset in whole seconds east of Greenwich.

@@ -38,6 +38,7 @@ bool writeCalendarFile(const CalendarFile& file, std::ostream& standardOutput, s
 
     AlmanacDay day;
     day.observer = file.observer;
+    day.dateOffsets = file.dateOffsets;
     day.moonorth = file.moonNorth;
 
     PrintJob job;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "cli_options.h"
+#include "date_offsets.h"
 #include "observer.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace biteclock::cli {
@@ -15,6 +17,8 @@ struct CalendarFile {
     CalendarBoxes boxes;
     bool letterPaper = false;
     Observer observer;
+    /// Each day's offset when the place follows a zone; none for the observer's one offset.
+    std::shared_ptr<const DateOffsets> dateOffsets;
     bool moonNorth = true;
     ObserverLocation legendPlace; ///< the place as the legend names it
     std::string zoneName;         ///< the legend's zone name ("Custom" for a typed offset)

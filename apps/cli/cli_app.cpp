@@ -336,6 +336,16 @@ int runCalendar(const CalendarCommand& command, std::ostream& out, std::ostream&
     file.moonNorth = resolved->moonNorth;
     file.legendPlace = resolved->place;
     file.zoneName = resolved->zoneName;
+    if (resolved->offsets->varies()) {
+        // The legend names the zone and the offset the month starts in; each cell takes its own.
+        const double firstDayHours =
+            resolved->offsets->offsetHours(dateSerial(command.year, command.month, 1));
+        file.observer = observerOnDate(resolved->observer, *resolved->offsets,
+                                       dateSerial(command.year, command.month, 1));
+        file.dateOffsets = resolved->offsets;
+        file.legendPlace.gmtHours = firstDayHours;
+        file.zoneName = resolved->zone;
+    }
     file.output = command.output;
     std::string error;
     if (!writeCalendarFile(file, out, error)) {

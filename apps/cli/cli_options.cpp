@@ -478,12 +478,6 @@ ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
         if (!output) {
             return {std::nullopt, "calendar: --output FILE.pdf is required"};
         }
-        // The printed page still takes one offset for the whole month.
-        if (calendar.location.zoneName || calendar.location.placeQuery) {
-            return {std::nullopt,
-                    "calendar: --tz and --place are not available for the printed calendar yet; "
-                    "give --lat, --lon and --gmt (or --location)"};
-        }
         calendar.year = month.first;
         calendar.month = month.second;
         calendar.output = *output;

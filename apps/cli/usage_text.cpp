@@ -19,8 +19,8 @@ Commands:
            [--with prediction,sun,moon,periods,phases] [LOCATION]
          The month's printed calendar page as a landscape PDF file (--output - writes it to
          standard output). Without --paper and --with the choices last used in Biteclock's print
-         window are taken; --with none prints the day numbers only. The page takes one offset
-         (--gmt), not --tz or --place.
+         window are taken; --with none prints the day numbers only. With --tz or --place each
+         day in its own offset; the legend gives the offset of the month's first day.
   places NAME [--format text|json]
          The towns whose name contains NAME (accents optional), best first: name, state,
          country, latitude, longitude, zone and population. "NAME, PART" keeps the towns whose

@@ -2,6 +2,7 @@
 // alarm. Started at log-on; without arguments.
 #include "desktop_services.h"
 #include "help_window.h"
+#include "qt_time_zone_source.h"
 #include "settings_store.h"
 #include "system_tray_backend.h"
 #include "tray_companion.h"
@@ -48,9 +49,10 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     SystemTrayBackend icons;
     HelpWindowService help;
+    const QtTimeZoneSource zones;
 
     TrayCompanion companion({store, clock, icons, messages, launcher, help, ownFolder,
-                             QCoreApplication::applicationFilePath(), kTrayWaitMs});
+                             QCoreApplication::applicationFilePath(), kTrayWaitMs, &zones});
     QObject::connect(&companion, &TrayCompanion::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (companion.start() == TrayCompanion::StartResult::Ended) {
         return 0;
