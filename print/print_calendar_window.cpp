@@ -1,11 +1,14 @@
 #include "print_calendar_window.h"
 
+#include "daily_refresh.h"
 #include "date_serial.h"
+#include "number_print.h"
 #include "platform_services.h"
 #include "print_settings.h"
 #include "settings_store.h"
 #include "shared_settings.h"
 #include "spinner.h"
+#include "vector_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -207,7 +210,12 @@ std::optional<CalendarRequest> PrintCalendarWindow::request() {
     r.year = *year;
     r.month = Combo1->currentIndex() + 1;
     r.options = options();
-    const ZoneTexts zone = currentZoneTexts();
+    ZoneTexts zone = currentZoneTexts();
+    if (biteclock::followsZone(day_)) {
+        // Each cell takes its own date's offset; the legend gives the one the month starts in,
+        // which is not today's when a summer month is printed in winter.
+        zone.gmtText = printNumber(day_.dateOffsets->offsetHours(biteclock::dateSerial(r.year, r.month, 1)));
+    }
     r.location = storedCalendarLocation(store_, zone.gmtText, zone.zoneName);
     return r;
 }
@@ -222,6 +230,8 @@ PrintCalendarWindow::ZoneTexts PrintCalendarWindow::currentZoneTexts() const {
     zone.zoneName = shared.customZone()
                         ? CalendarLocation::kCustomZone
                         : QTimeZone::systemTimeZone().displayName(QDateTime::currentDateTime());
+    // The zone query leaves the vector state dirty, which would slow every sine of the page.
+    releaseUpperVectorState();
     return zone;
 }
 

@@ -6,6 +6,7 @@
 #include "recording_services.h"
 #include "settings_store.h"
 #include "spinner.h"
+#include "zone_date_offsets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -240,4 +241,36 @@ TEST_F(PrintCalendarWindowTest, ThePageIsComputedOnTheGivenContextWhoseDateIsPut
     form->Command1->click();
     EXPECT_EQ(day.AlmanacDate, biteclock::dateSerial(2010, 7, 4));
     EXPECT_EQ(day.phases.year, 2000) << "the context holds the last printed day's table";
+}
+
+TEST_F(PrintCalendarWindowTest, AJulyPagePrintedInWinterFollowsTheZoneInEveryCellAndTheLegend) {
+    day.dateOffsets = std::make_shared<const ZoneDateOffsets>(*ZoneDateOffsets::named("America/New_York"));
+    const auto printJuly = [this](biteclock::AlmanacDay& context) {
+        PrintCalendarWindow form(context, store, messages, printers);
+        form.setZoneTexts([] {
+            return PrintCalendarWindow::ZoneTexts{QStringLiteral("-5"), QStringLiteral("America/New_York")};
+        });
+        form.showMonthOf(QDate(2027, 7, 1));
+        form.show();
+        form.Check1->setChecked(true);
+        form.Check2->setChecked(true);
+        form.Command1->click();
+        return printers.pages.last().texts();
+    };
+    const QStringList zoned = printJuly(day);
+    EXPECT_TRUE(zoned.contains(
+        QStringLiteral("Location: Lat: 0. 0' N   Lon: 0. 0' W  Gmt: -4 hrs  America/New_York")));
+
+    // The cells are those of one fixed offset of -4; only the legend differs from such a page.
+    biteclock::AlmanacDay summer;
+    summer.observer = biteclock::observerFromDegrees(40.7128, -74.006, -4);
+    QStringList fixed = printJuly(summer);
+    ASSERT_EQ(zoned.size(), fixed.size());
+    for (qsizetype i = 0; i < zoned.size(); ++i) {
+        if (!zoned[i].startsWith(QStringLiteral("Location:"))) {
+            EXPECT_EQ(zoned[i], fixed[i]) << i;
+        }
+    }
+    // The window's own context is left on its own date and offset.
+    EXPECT_EQ(day.observer.zoneOffsetHours, -5);
 }
