@@ -198,6 +198,35 @@ TEST_F(CliCalendarPdf, MarchTwoThousandInNewYorkMatchesTheDayCommand) {
     }
 }
 
+TEST_F(CliCalendarPdf, ANovemberPageWithAZoneTakesEachDaysOwnOffset) {
+    const auto run =
+        runWith({"calendar", "--month", "2027-11", "--with", "sun,periods", "--output", path("november.pdf"),
+                 "--lat", "40:43N", "--lon", "74:00W", "--tz", "America/New_York"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QString text =
+        tool(QStringLiteral("pdftotext"),
+             {QStringLiteral("-layout"), QString::fromStdString(path("november.pdf")), QStringLiteral("-")});
+    EXPECT_TRUE(text.simplified().contains(
+        QStringLiteral("Location: Lat: 40. 43' N Lon: 74. 0' W Gmt: -4 hrs America/New_York")))
+        << text.toStdString();
+    // The clocks go back on 7 November: each cell as the day command gives it at that day's offset.
+    const QString flat = squeezed(text);
+    for (int d = 1; d <= 30; ++d) {
+        const std::string date = "2027-11-" + std::string(d < 10 ? "0" : "") + std::to_string(d);
+        const auto day = runWith({"day", "--date", date, "--format", "json", "--lat", "40:43N", "--lon",
+                                  "74:00W", "--gmt", d < 7 ? "-4" : "-5"});
+        ASSERT_EQ(day.exitCode, 0) << day.err;
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(day.out)).object();
+        const auto field = [&o](const char* key) { return o.value(QLatin1String(key)).toString(); };
+        const QString sun = squeezed(QStringLiteral("S Rise: ") + field("sunrise") +
+                                     QStringLiteral(" Set: ") + field("sunset"));
+        const QString major = squeezed(QStringLiteral("Maj: ") + field("upper_major") +
+                                       QStringLiteral(" Maj: ") + field("lower_major"));
+        EXPECT_TRUE(flat.contains(sun)) << date << " " << sun.toStdString();
+        EXPECT_TRUE(flat.contains(major)) << date << " " << major.toStdString();
+    }
+}
+
 TEST_F(CliCalendarPdf, TheStoredPaperAndBoxesAreTheDefaults) {
     CliEnvironment env = fixedEnvironment();
     env.letterPaper = [] { return true; };
