@@ -35,27 +35,35 @@ std::string zoneName(const QTimeZone& zone, QTimeZone::TimeType type, const QDat
     return name.toStdString();
 }
 
-} // namespace
-
-std::optional<biteclock::TimeZoneInfo> QtTimeZoneSource::current() const {
-    if (!zone_.isValid()) {
+std::optional<biteclock::TimeZoneInfo> readZone(const QTimeZone& zone, const QDateTime& when) {
+    if (!zone.isValid()) {
         return std::nullopt;
     }
-    const QDateTime at = at_.isValid() ? at_ : QDateTime::currentDateTimeUtc();
+    const QDateTime at = when.isValid() ? when : QDateTime::currentDateTimeUtc();
     biteclock::TimeZoneInfo info;
-    info.biasMinutes = -zone_.standardTimeOffset(at) / 60;
+    info.biasMinutes = -zone.standardTimeOffset(at) / 60;
     info.standardBiasMinutes = 0;
-    info.standardName = zoneName(zone_, QTimeZone::StandardTime, at);
-    const int shift = zone_.hasDaylightTime() ? daylightShiftSeconds(zone_, at) : 0;
+    info.standardName = zoneName(zone, QTimeZone::StandardTime, at);
+    const int shift = zone.hasDaylightTime() ? daylightShiftSeconds(zone, at) : 0;
     if (shift == 0) {
         info.state = biteclock::TimeZoneInfo::State::NoDaylightRules;
         info.daylightName = info.standardName;
         return info;
     }
     info.daylightBiasMinutes = -shift / 60;
-    info.daylightName = zoneName(zone_, QTimeZone::DaylightTime, at);
-    info.state = zone_.isDaylightTime(at) ? biteclock::TimeZoneInfo::State::Daylight
-                                          : biteclock::TimeZoneInfo::State::Standard;
+    info.daylightName = zoneName(zone, QTimeZone::DaylightTime, at);
+    info.state = zone.isDaylightTime(at) ? biteclock::TimeZoneInfo::State::Daylight
+                                         : biteclock::TimeZoneInfo::State::Standard;
+    return info;
+}
+
+} // namespace
+
+std::optional<biteclock::TimeZoneInfo> QtTimeZoneSource::current() const {
+    auto info = readZone(zone_, at_);
+    // Qt's zone code leaves the vector registers' upper halves in use; every sine the window
+    // computes after the query would be several times slower.
+    releaseUpperVectorState();
     return info;
 }
 
