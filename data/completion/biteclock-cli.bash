@@ -111,7 +111,7 @@ _biteclock_cli() {
     day) options="--date $location --format --help" ;;
     range) options="--from --days $location --format --help" ;;
     table) options="--year --gmt --tz --place --format --help" ;;
-    calendar) options="--month --output --paper --with --lat --lon --gmt --location --south --help" ;;
+    calendar) options="--month --output --paper --with --lat --lon --gmt --tz --place --location --south --help" ;;
     places) options="--format --help" ;;
     *) return 0 ;;
     esac
