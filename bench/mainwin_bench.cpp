@@ -2,9 +2,8 @@
 // resident memory after start-up. Run offscreen with settings in a temporary folder.
 #include "date_entry.h"
 #include "main_window.h"
+#include "new_york_home.h"
 #include "recording_services.h"
-#include "sandbox_home.h"
-#include "shared_settings.h"
 #include "spinner.h"
 
 #include <QApplication>
@@ -29,15 +28,7 @@ biteclock::TimeZoneInfo easternZone() {
 }
 
 struct Desk {
-    Desk() {
-        SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setGmt(QStringLiteral("-5"));
-    }
+    Desk() { storeNewYorkHome(store); }
 
     std::unique_ptr<MainWindow> open() {
         auto w = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
@@ -104,12 +95,3 @@ void BM_DayStep(benchmark::State& state) {
 BENCHMARK(BM_DayStep)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    const SandboxHome home;
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
