@@ -217,3 +217,29 @@ TEST_F(FindPlaceFlowTest, TheNewControlsHaveNamesAndStandInTheKeyboardOrder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FindPlaceFlowTest, AZoneIsFoundByPartOfItsNameAndChosenWithKeys) {
+    QLineEdit* search = panel->ZoneList->lineEdit();
+    search->setFocus();
+    search->selectAll();
+    QTest::keyClicks(search, QStringLiteral("adelai"));
+    QAbstractItemView* popup = panel->ZoneList->completer()->popup();
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 5000);
+    EXPECT_EQ(popup->model()->rowCount(), 1);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(panel->zoneId(), QStringLiteral("Australia/Adelaide"));
+    EXPECT_EQ(panel->Text17->text(), QStringLiteral(" 10.5"));
+    EXPECT_EQ(panel->Text16->text(), QStringLiteral("Australia/Adelaide"));
+
+    // A search left unfinished does not change the zone, and the field shows the zone again.
+    search->selectAll();
+    QTest::keyClicks(search, QStringLiteral("nowhere"));
+    panel->Text30->setFocus();
+    EXPECT_EQ(panel->zoneId(), QStringLiteral("Australia/Adelaide"));
+    EXPECT_EQ(panel->ZoneList->currentText(), QStringLiteral("Australia/Adelaide"));
+}
+
+} // namespace
