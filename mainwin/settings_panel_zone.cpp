@@ -132,8 +132,22 @@ void SettingsPanel::chooseZone(const QString& id) {
         // Back to the offset alone: the computer's zone when the offset is its own, else "Custom".
         dropZone();
         offsetValue_ = printNumber(SharedSettings::numberOf(Text17->text()));
-    } else if (!loadZone(id)) {
-        return;
+    } else {
+        const QString previous = zoneId_;
+        if (!loadZone(id)) {
+            return;
+        }
+        const double hours = todayZoneHours();
+        if (hours < -12 || hours > 13) {
+            // The offset field and the store hold -12 to 13 hours; the check on Ok would refuse it.
+            messages_.show(programTitle_,
+                           tr("Today %1 is %2 hours from Greenwich, outside the -12 to +13 hours this "
+                              "program can use. Please choose another zone or keep the offset.")
+                               .arg(id, printNumber(hours).trimmed()),
+                           MessageService::Icon::Exclamation);
+            loadZone(previous);
+            return;
+        }
     }
     gmtadj();
 }

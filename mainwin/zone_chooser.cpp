@@ -1,5 +1,7 @@
 #include "zone_chooser.h"
 
+#include "vector_state.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
@@ -14,6 +16,9 @@ ZoneChooser::ZoneChooser(QWidget* parent)
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         addItem(QString::fromLatin1(id));
     }
+    // The zone list comes from the same zone library whose rule reading leaves the vector registers
+    // in a state that slows every later sine; clear them in case listing does too.
+    releaseUpperVectorState();
     setMaxVisibleItems(15);
     completer()->setFilterMode(Qt::MatchContains);
     completer()->setCaseSensitivity(Qt::CaseInsensitive);

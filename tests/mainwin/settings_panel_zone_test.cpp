@@ -148,6 +148,19 @@ TEST_F(PanelZoneTest, QuarterHourAndWesternZonesShowTheirSign) {
     EXPECT_EQ(p.Text16->text(), QStringLiteral("America/Los_Angeles"));
 }
 
+TEST_F(PanelZoneTest, AZoneBeyondThirteenHoursIsRefusedAndThePanelKeepsItsZone) {
+    SettingsPanel& p = open();
+    chooseFromList(QStringLiteral("Australia/Adelaide"));
+    chooseFromList(QStringLiteral("Pacific/Kiritimati")); // 14 hours ahead
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Exclamation);
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("Pacific/Kiritimati is 14 hours")))
+        << messages.messages[0].text.toStdString();
+    EXPECT_EQ(p.zoneId(), QStringLiteral("Australia/Adelaide"));
+    EXPECT_EQ(p.ZoneList->currentText(), QStringLiteral("Australia/Adelaide"));
+    EXPECT_EQ(p.Text17->text(), QStringLiteral(" 10.5"));
+}
+
 TEST_F(PanelZoneTest, TheFirstEntryGoesBackToTheOffsetAloneAndRemovesTheKey) {
     SharedSettings(store).setZoneId(QStringLiteral("America/New_York"));
     SettingsPanel& p = open();
