@@ -237,6 +237,10 @@ TEST_F(PanelZoneTest, TheCatalogueSavesAndLoadsTheZone) {
     EXPECT_EQ(p.zoneId(), QString());
     EXPECT_EQ(p.ZoneList->currentText(), ZoneChooser::kNoZone);
     EXPECT_EQ(p.Text16->text(), QStringLiteral("Custom")); // 10.5 is not the computer's offset
+
+    p.Combo3->setEditText(QStringLiteral("Adelaide"));
+    p.Command9_Click();
+    EXPECT_EQ(saved(QStringLiteral("Adelaide"), "tz"), QStringLiteral("<missing>"));
 }
 
 TEST_F(PanelZoneTest, AnUnknownStoredZoneKeepsTheStoredOffset) {
