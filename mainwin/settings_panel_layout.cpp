@@ -20,6 +20,9 @@
 
 namespace {
 
+// The room between a row's caption and its field, so that a long caption never touches the field.
+constexpr int kLabelGap = 6;
+
 QLineEdit* numberField(QWidget* parent, int width) {
     auto* field = new QLineEdit(parent);
     field->setFixedWidth(width);
@@ -131,6 +134,7 @@ QHBoxLayout* SettingsPanel::buildNameRow(QWidget* location) {
     Command8 = new QPushButton(QStringLiteral("Save"), location);
     Command9 = new QPushButton(QStringLiteral("Delete"), location);
     auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(kLabelGap);
     nameRow->addWidget(new QLabel(tr("Name"), location));
     nameRow->addWidget(Combo3, 1);
     nameRow->addWidget(Command8);
@@ -198,6 +202,7 @@ QHBoxLayout* SettingsPanel::buildOffsetRow(QWidget* location) {
 
 QHBoxLayout* SettingsPanel::buildFindRow(QWidget* location) {
     auto* findRow = new QHBoxLayout;
+    findRow->setSpacing(kLabelGap);
     auto* findLabel = new QLabel(tr("&Find place"), location);
     FindPlace = new FindPlaceField(location);
     FindPlace->setObjectName(QStringLiteral("FindPlace"));
