@@ -17,16 +17,6 @@
 
 namespace {
 
-biteclock::TimeZoneInfo easternZone() {
-    biteclock::TimeZoneInfo z;
-    z.biasMinutes = 300;
-    z.daylightBiasMinutes = -60;
-    z.standardName = "Eastern Standard Time";
-    z.daylightName = "Eastern Daylight Time";
-    z.state = biteclock::TimeZoneInfo::State::Standard;
-    return z;
-}
-
 struct Desk {
     Desk() { storeNewYorkHome(store); }
 

@@ -2,6 +2,7 @@
 // pause in typing, and the whole flow in the settings panel with real keys, read back from the file
 // after Save.
 #include "find_place_field.h"
+#include "new_york_home.h"
 #include "recording_services.h"
 #include "settings_panel.h"
 #include "shared_settings.h"
@@ -98,24 +99,10 @@ TEST(FindPlaceField, OffersAtMostTheLimitAndNothingForABlankQuery) {
     EXPECT_TRUE(field.offers().empty());
 }
 
-biteclock::TimeZoneInfo easternStandardTime() {
-    biteclock::TimeZoneInfo z;
-    z.biasMinutes = 300;
-    z.daylightBiasMinutes = -60;
-    z.standardName = "Eastern Standard Time";
-    z.daylightName = "Eastern Daylight Time";
-    z.state = biteclock::TimeZoneInfo::State::Standard;
-    return z;
-}
-
 class FindPlaceFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const QString& application : {SettingsStore::kShared, SettingsStore::kMain}) {
-            QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Biteclock"), application);
-            s.clear();
-            s.sync();
-        }
+        clearSettingsFiles();
         SharedSettings s(store);
         s.setCurrentLocation(QStringLiteral("Home"));
         s.setLatitudeDegrees(QStringLiteral(" 40"));
@@ -144,7 +131,7 @@ protected:
     RecordingMessageService messages;
     RecordingHelpService help;
     FixedClock clock{QDate(2026, 12, 9)};
-    biteclock::FixedTimeZoneSource zones{easternStandardTime()};
+    biteclock::FixedTimeZoneSource zones{easternZone()};
     std::unique_ptr<SettingsPanel> panel;
 };
 

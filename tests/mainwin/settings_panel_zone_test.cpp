@@ -2,6 +2,7 @@
 // back to the offset alone, carrying the zone through Ok, the catalogue and Cancel, and a stored zone
 // this computer does not know.
 #include "location_catalogue.h"
+#include "new_york_home.h"
 #include "recording_services.h"
 #include "settings_panel.h"
 #include "shared_settings.h"
@@ -24,35 +25,13 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace {
 
-biteclock::TimeZoneInfo easternStandardTime() {
-    biteclock::TimeZoneInfo z;
-    z.biasMinutes = 300;
-    z.daylightBiasMinutes = -60;
-    z.standardName = "Eastern Standard Time";
-    z.daylightName = "Eastern Daylight Time";
-    z.state = biteclock::TimeZoneInfo::State::Standard;
-    return z;
-}
-
 /// A panel on its own over a store holding "Home" (New York, five hours behind Greenwich, the
 /// computer's zone); the computer keeps Eastern standard time and today is 9 December 2026.
 class PanelZoneTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const QString& application : {SettingsStore::kShared, SettingsStore::kMain}) {
-            QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Biteclock"), application);
-            s.clear();
-            s.sync();
-        }
-        SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setNorthOrSouth(QStringLiteral("N"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setWestOrEast(QStringLiteral("W"));
-        s.setGmt(QStringLiteral("-5"));
+        clearSettingsFiles();
+        storeNewYorkHome(store);
     }
 
     SettingsPanel& open() {
@@ -84,7 +63,7 @@ protected:
     RecordingMessageService messages;
     RecordingHelpService help;
     FixedClock clock{QDate(2026, 12, 9)};
-    biteclock::FixedTimeZoneSource zones{easternStandardTime()};
+    biteclock::FixedTimeZoneSource zones{easternZone()};
     std::unique_ptr<SettingsPanel> panel;
 };
 
