@@ -2,9 +2,8 @@
 // window painted again offscreen. Settings live in a temporary folder.
 #include "date_entry.h"
 #include "main_window.h"
+#include "new_york_home.h"
 #include "recording_services.h"
-#include "sandbox_home.h"
-#include "shared_settings.h"
 #include "spinner.h"
 
 #include <QApplication>
@@ -21,13 +20,7 @@ namespace {
 
 struct Desk {
     Desk() {
-        SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setGmt(QStringLiteral("-5"));
+        storeNewYorkHome(store);
         store.write(SettingsStore::kMain, SettingsStore::kSettings, QStringLiteral("graphday"),
                     QStringLiteral("60"));
     }
@@ -83,12 +76,3 @@ void BM_DateStep60Days3DArea(benchmark::State& state) {
 BENCHMARK(BM_DateStep60Days2DBar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateStep60Days3DBar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateStep60Days3DArea)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    const SandboxHome home;
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "journal_file.h"
 #include "journal_window.h"
 #include "recording_services.h"
-#include "sandbox_home.h"
 
 #include <QApplication>
 #include <QDir>
@@ -121,12 +120,3 @@ BENCHMARK(BM_OpenLongEntry)
     ->Args({0, 2})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-
-int main(int argc, char** argv) {
-    const SandboxHome home;
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,10 +2,9 @@
 // resident memory after start-up. Run offscreen with settings in a temporary folder.
 #include "date_entry.h"
 #include "main_window.h"
+#include "new_york_home.h"
 #include "qt_time_zone_source.h"
 #include "recording_services.h"
-#include "sandbox_home.h"
-#include "shared_settings.h"
 #include "spinner.h"
 
 #include <QApplication>
@@ -20,26 +19,8 @@
 
 namespace {
 
-biteclock::TimeZoneInfo easternZone() {
-    biteclock::TimeZoneInfo z;
-    z.biasMinutes = 300;
-    z.daylightBiasMinutes = -60;
-    z.standardName = "Eastern Standard Time";
-    z.daylightName = "Eastern Daylight Time";
-    z.state = biteclock::TimeZoneInfo::State::Standard;
-    return z;
-}
-
 struct Desk {
-    Desk() {
-        SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setGmt(QStringLiteral("-5"));
-    }
+    Desk() { storeNewYorkHome(store); }
 
     /// With `inNewYork` the computer's zone is New York's with its rules, so that every date takes
     /// its own offset; otherwise a stand-in that knows today's offset only (one offset for all).
@@ -112,12 +93,3 @@ void BM_DayStep(benchmark::State& state) {
 BENCHMARK(BM_DayStep)->Unit(benchmark::kMillisecond)->ArgName("newYork")->Arg(0)->Arg(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    const SandboxHome home;
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

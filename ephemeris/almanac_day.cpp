@@ -121,10 +121,24 @@ void AlmanacDay::Sunriseset() {
 
 void AlmanacDay::moonriseset() {
     const MoonDay& day = moonDayFor(AlmanacDate);
+    writeMoonEvents(day);
+    switch (day.outcome) {
+    case DayOutcome::Undetermined:
+        return;
+    case DayOutcome::StaysUp:
+    case DayOutcome::StaysDown:
+        writeAllDayOutcome(day.outcome);
+        return;
+    case DayOutcome::Events:
+        break;
+    }
+    writeMissingMoonEvents(day);
+}
+
+void AlmanacDay::writeMoonEvents(const MoonDay& day) {
     const bool isMain = flavour_ == AlmanacFlavour::Main;
     // The runs for the neighbouring days of majorminor only gather rise and set times.
     const bool writeFields = !neighbourRun_;
-
     if (day.rise) {
         rise = rawEventText(*day.rise);
         const std::string text = eventClockText(*day.rise, designators_);
@@ -151,33 +165,30 @@ void AlmanacDay::moonriseset() {
             tray.Text3 = text;
         }
     }
+}
 
-    switch (day.outcome) {
-    case DayOutcome::Undetermined:
-        return;
-    case DayOutcome::StaysUp:
-    case DayOutcome::StaysDown: {
-        const char* text = outcomeText(day.outcome);
+void AlmanacDay::writeAllDayOutcome(DayOutcome outcome) {
+    const bool isMain = flavour_ == AlmanacFlavour::Main;
+    const char* text = outcomeText(outcome);
+    if (isMain) {
+        moonriseText = text;
+        moonsetText = text;
+    }
+    if (!neighbourRun_) {
         if (isMain) {
-            moonriseText = text;
-            moonsetText = text;
+            main.Text21 = main.Text39 = text;
+            main.Text4 = main.Text5 = main.Text7 = main.Text8 = kCantCalc;
+        } else {
+            tray.Text2 = tray.Text3 = text;
+            tray.Text4 = tray.Text5 = tray.Text7 = tray.Text8 = kCantCalc;
         }
-        if (writeFields) {
-            if (isMain) {
-                main.Text21 = main.Text39 = text;
-                main.Text4 = main.Text5 = main.Text7 = main.Text8 = kCantCalc;
-            } else {
-                tray.Text2 = tray.Text3 = text;
-                tray.Text4 = tray.Text5 = tray.Text7 = tray.Text8 = kCantCalc;
-            }
-        }
-        special = kTrue;
-        return;
     }
-    case DayOutcome::Events:
-        break;
-    }
+    special = kTrue;
+}
 
+void AlmanacDay::writeMissingMoonEvents(const MoonDay& day) {
+    const bool isMain = flavour_ == AlmanacFlavour::Main;
+    const bool writeFields = !neighbourRun_;
     if (!day.rise) {
         if (isMain) {
             moonriseText = "No Rise";

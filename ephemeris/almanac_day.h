@@ -177,6 +177,11 @@ private:
     const MoonDay& moonDayFor(DateSerial date);
     PhaseTable& tableReaching(DateSerial date);
     void writeCaptions(const PhaseTable& table, int dN, int dF);
+    // moonriseset's three steps: the times found, a day the Moon never crosses the horizon, and
+    // the texts of a rise or set the day lacks.
+    void writeMoonEvents(const MoonDay& day);
+    void writeAllDayOutcome(DayOutcome outcome);
+    void writeMissingMoonEvents(const MoonDay& day);
 
     AlmanacFlavour flavour_;
     ClockDesignators designators_;

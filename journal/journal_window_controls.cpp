@@ -289,6 +289,8 @@ void JournalWindow::placeDateBoxes() {
     const auto addBox = [this](QLabel* label, QLineEdit* box, Spinner* spinner) {
         dateLayout_->addWidget(label);
         dateLayout_->addWidget(box);
+        // The arrows stand beside their box at its height, as the main window's date arrows do.
+        spinner->setFixedSize(17, box->sizeHint().height());
         dateLayout_->addWidget(spinner);
         dateLayout_->addSpacing(8);
     };

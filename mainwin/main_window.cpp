@@ -9,6 +9,7 @@
 #include "date_rules.h"
 #include "date_serial.h"
 #include "distance_gauge.h"
+#include "find_place_field.h"
 #include "graph_days.h"
 #include "graph_fill.h"
 #include "icon_provider.h"
@@ -24,6 +25,7 @@
 #include "spinner.h"
 #include "stored_location.h"
 #include "version.h"
+#include "zone_chooser.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -414,6 +416,8 @@ FieldMap MainWindow::panelFields() const {
         fields.insert(QLatin1String(name), field);
     };
     add("Option1", p.Option1);
+    add("ZoneList", p.ZoneList);
+    add("FindPlace", p.FindPlace);
     add("Option2", p.Option2);
     add("Combo2", p.Combo2);
     add("Text12", p.Text12);

@@ -145,7 +145,8 @@ void MainWindow::buildGraphPage(QWidget* central) {
     Text11->setAccessibleName(tr("Graph days"));
     UpDown3->setAccessibleName(tr("Graph days up or down"));
 
-    panel_ = new SettingsPanel({store_, messages_, help_, zones_, QStringLiteral("Biteclock")}, graphStack_);
+    panel_ = new SettingsPanel({store_, messages_, help_, zones_, QStringLiteral("Biteclock"), &clock_},
+                               graphStack_);
     graphStack_->addWidget(graphArea);
     graphStack_->addWidget(panel_);
     graphStack_->setCurrentWidget(graphArea);

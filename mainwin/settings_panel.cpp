@@ -5,6 +5,7 @@
 #include "program_paths.h"
 #include "spinner.h"
 #include "tray_autostart.h"
+#include "zone_chooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,10 +28,12 @@ SettingsPanel::SettingsPanel(Services services, QWidget* parent)
     , messages_(services.messages)
     , help_(services.help)
     , zones_(services.zones)
-    , programTitle_(std::move(services.programTitle)) {
+    , programTitle_(std::move(services.programTitle))
+    , clock_(services.clock) {
     setFrameShape(QFrame::StyledPanel);
     buildLayout();
     nameFields();
+    setKeyboardOrder();
     connectHandlers();
 }
 
@@ -116,7 +119,8 @@ QStringList SettingsPanel::snapshot() const {
             Text13->text(),
             Text17->text(),
             flag(plusShown_),
-            flag(customZone_)};
+            flag(customZone_),
+            zoneToStore()};
 }
 
 bool SettingsPanel::hasUnstoredChanges() const {
@@ -149,7 +153,13 @@ void SettingsPanel::settings() {
     queryZone();
     zoneName_ = systemZoneName_;
     setAlarmGroupEnabled(alarm);
-    if (!customZone_) {
+    if (loadZone(shared_.zoneId())) {
+        gmtadj();
+    } else if (!shared_.zoneId().isEmpty()) {
+        // A zone this computer does not know: the place keeps the offset stored with it.
+        customZone_ = true;
+        showCustomZone();
+    } else if (!customZone_) {
         // The computer's current offset replaces the stored one.
         showSystemZone();
         Text17->setText(printNumber(systemZoneHours_));
@@ -231,6 +241,7 @@ void SettingsPanel::writeBack() {
     shared_.setWestOrEast(Text13->text());
     shared_.setFollowDaylight(Check3->isChecked());
     shared_.setCustomZone(customZone_);
+    shared_.setZoneId(zoneToStore());
     shared_.setCurrentLocation(Combo3->currentText());
     if (Option2->isChecked()) {
         shared_.setAlarmOn(false);

@@ -19,6 +19,11 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Spinner;
+class FindPlaceField;
+class ZoneChooser;
+namespace biteclock {
+struct Place;
+}
 
 /// The tray companion's program for its log-on entry, found from this program's folder: beside it in
 /// the build tree (../tray/Bitetray), in the same folder, or else by name on the search path.
@@ -37,6 +42,8 @@ public:
         HelpService& help;
         const biteclock::TimeZoneSource& zones;
         QString programTitle;
+        /// Today's date for the offset of a named zone; the computer's date when none is given.
+        const Clock* clock = nullptr;
     };
 
     explicit SettingsPanel(Services services, QWidget* parent = nullptr);
@@ -60,6 +67,8 @@ public:
     double systemZoneHours() const { return systemZoneHours_; }
     QString systemZoneName() const { return systemZoneName_; }
     bool plusSignShown() const { return plusShown_; }
+    /// The named zone of the location on the panel ("Australia/Adelaide"), empty when it keeps its offset.
+    QString zoneId() const { return zoneId_; }
 
     // Controls, under the numbered names the field tips, the main window and the tests address them by.
     QGroupBox* alarmFrame = nullptr;
@@ -90,12 +99,14 @@ public:
     QLabel* Label17 = nullptr;   ///< "+"
     QLineEdit* Text17 = nullptr; ///< hours from Greenwich
     Spinner* UpDown11 = nullptr;
-    QLineEdit* Text16 = nullptr;     ///< the computer's zone name
-    QCheckBox* Check3 = nullptr;     ///< "Auto Daylight Savings Adjust"
-    QPushButton* Command4 = nullptr; ///< "&Ok"
-    QPushButton* Command2 = nullptr; ///< "&Apply "
-    QPushButton* Command5 = nullptr; ///< "&Cancel"
-    QPushButton* Command6 = nullptr; ///< "He&lp"
+    QLineEdit* Text16 = nullptr;         ///< the zone's name
+    ZoneChooser* ZoneList = nullptr;     ///< a named zone, or the offset only
+    FindPlaceField* FindPlace = nullptr; ///< a town found by name
+    QCheckBox* Check3 = nullptr;         ///< "Auto Daylight Savings Adjust"
+    QPushButton* Command4 = nullptr;     ///< "&Ok"
+    QPushButton* Command2 = nullptr;     ///< "&Apply "
+    QPushButton* Command5 = nullptr;     ///< "&Cancel"
+    QPushButton* Command6 = nullptr;     ///< "He&lp"
 
     // Handlers.
     void Command4_Click();
@@ -106,6 +117,10 @@ public:
     void Command8_Click();
     void Command9_Click();
     void Check3_Click();
+    /// A zone chosen from the zone list (empty: the offset only, as for a place without a zone).
+    void chooseZone(const QString& id);
+    /// Fills the name, the coordinates and the zone from a town found by name; stores nothing.
+    void fillFromPlace(const biteclock::Place& place);
 
 signals:
     /// Run the daily refresh.
@@ -124,6 +139,8 @@ private:
     QHBoxLayout* buildNameRow(QWidget* location);
     void addCoordinateRows(QWidget* location, QGridLayout* grid);
     QHBoxLayout* buildOffsetRow(QWidget* location);
+    QHBoxLayout* buildFindRow(QWidget* location);
+    void setKeyboardOrder();
     QHBoxLayout* buildButtonRow();
     void nameFields();
 
@@ -133,6 +150,13 @@ private:
     void queryZone();
     void showSystemZone();
     void showCustomZone();
+    void showNamedZone();
+    /// Takes a zone name for the panel (gmtadj then shows it): an unknown one is dropped, leaving the
+    /// location at its offset. Returns whether the zone is known.
+    bool loadZone(const QString& id);
+    /// Forgets the named zone; the offset stays as it reads.
+    void dropZone();
+    double todayZoneHours() const;
 
     // The named locations (settings_panel_catalogue.cpp).
     /// The saved names as the list shows them, without the fixed first entry.
@@ -156,12 +180,19 @@ private:
     HelpService& help_;
     const biteclock::TimeZoneSource& zones_;
     QString programTitle_;
+    const Clock* clock_ = nullptr;
 
     bool customZone_ = false;
     double systemZoneHours_ = 0;
     QString systemZoneName_;
     QString zoneName_;    ///< the window's current zone name
     QString offsetValue_; ///< the offset as gmtadj keeps it
+    QString zoneId_;      ///< the location's named zone; empty when it keeps its offset
+    /// A stored zone this computer's zone database does not know (a newer or misspelt name): the
+    /// place is computed at its stored offset, and the name is written back as it was stored until
+    /// the user picks a zone or an offset, so that a newer computer still finds it.
+    QString keptZoneId_;
+    QString zoneToStore() const { return zoneId_.isEmpty() ? keptZoneId_ : zoneId_; }
     bool plusShown_ = true;
     QStringList loaded_; ///< the panel as last loaded from or written to the store; empty before
 };

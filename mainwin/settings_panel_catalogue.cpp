@@ -41,6 +41,8 @@ void SettingsPanel::Combo3_Click(int index) {
     Text13->setText(f.westOrEast);
     Text17->setText(f.gmt);
     offsetValue_ = printNumber(SharedSettings::numberOf(Text17->text()));
+    // A saved zone this computer does not know leaves the place at its saved offset.
+    loadZone(f.zone);
     gmtadj();
 }
 
@@ -85,5 +87,5 @@ void SettingsPanel::Command9_Click() {
 
 LocationFields SettingsPanel::locationFields() const {
     return {Text30->text(), Text20->text(), Text40->text(), Text15->text(),
-            Text14->text(), Text13->text(), Text17->text(), QString()};
+            Text14->text(), Text13->text(), Text17->text(), zoneToStore()};
 }

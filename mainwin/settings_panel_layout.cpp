@@ -1,7 +1,9 @@
 // The settings panel's controls and where they stand: the alarm and tray-icon row, the location
 // group with its coordinate and offset rows, and the button row.
+#include "find_place_field.h"
 #include "settings_panel.h"
 #include "spinner.h"
+#include "zone_chooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +19,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The room between a row's caption and its field, so that a long caption never touches the field.
+constexpr int kLabelGap = 6;
 
 QLineEdit* numberField(QWidget* parent, int width) {
     auto* field = new QLineEdit(parent);
@@ -107,11 +112,12 @@ QGroupBox* SettingsPanel::buildLocationGroup() {
     auto* location = new QGroupBox(tr("Location"), this);
     auto* grid = new QGridLayout(location);
     grid->setHorizontalSpacing(4);
-    grid->addLayout(buildNameRow(location), 0, 0, 1, 12);
+    grid->addLayout(buildFindRow(location), 0, 0, 1, 12);
+    grid->addLayout(buildNameRow(location), 1, 0, 1, 12);
     addCoordinateRows(location, grid);
-    grid->addLayout(buildOffsetRow(location), 4, 0, 1, 12);
+    grid->addLayout(buildOffsetRow(location), 5, 0, 1, 12);
     Check3 = new QCheckBox(QStringLiteral("Auto Daylight Savings Adjust"), location);
-    grid->addWidget(Check3, 5, 1, 1, 11);
+    grid->addWidget(Check3, 6, 1, 1, 11);
     grid->setColumnStretch(11, 1);
     return location;
 }
@@ -128,6 +134,7 @@ QHBoxLayout* SettingsPanel::buildNameRow(QWidget* location) {
     Command8 = new QPushButton(QStringLiteral("Save"), location);
     Command9 = new QPushButton(QStringLiteral("Delete"), location);
     auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(kLabelGap);
     nameRow->addWidget(new QLabel(tr("Name"), location));
     nameRow->addWidget(Combo3, 1);
     nameRow->addWidget(Command8);
@@ -136,8 +143,8 @@ QHBoxLayout* SettingsPanel::buildNameRow(QWidget* location) {
 }
 
 void SettingsPanel::addCoordinateRows(QWidget* location, QGridLayout* grid) {
-    grid->addWidget(new QLabel(tr("Degrees"), location), 1, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Minutes"), location), 1, 3, 1, 2);
+    grid->addWidget(new QLabel(tr("Degrees"), location), 2, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Minutes"), location), 2, 3, 1, 2);
     Text30 = numberField(location, 44);
     UpDown9 = spinnerFor(location, Text30, -1, 90, true);
     Text20 = numberField(location, 44);
@@ -162,8 +169,8 @@ void SettingsPanel::addCoordinateRows(QWidget* location, QGridLayout* grid) {
         }
         grid->addWidget(new QLabel(letters, location), row, column);
     };
-    addRow(2, tr("Latitude"), {Text30, UpDown9, Text20, UpDown6, Text40, UpDown10}, tr("N or S"));
-    addRow(3, tr("Longitude"), {Text15, UpDown7, Text14, UpDown8, Text13, UpDown5}, tr("W or E"));
+    addRow(3, tr("Latitude"), {Text30, UpDown9, Text20, UpDown6, Text40, UpDown10}, tr("N or S"));
+    addRow(4, tr("Longitude"), {Text15, UpDown7, Text14, UpDown8, Text13, UpDown5}, tr("W or E"));
 }
 
 QHBoxLayout* SettingsPanel::buildOffsetRow(QWidget* location) {
@@ -183,7 +190,38 @@ QHBoxLayout* SettingsPanel::buildOffsetRow(QWidget* location) {
     Text16->setReadOnly(true);
     Text16->setMinimumWidth(150);
     offsetRow->addWidget(Text16, 1);
+    auto* zoneLabel = new QLabel(tr("&Zone"), location);
+    ZoneList = new ZoneChooser(location);
+    ZoneList->setObjectName(QStringLiteral("ZoneList"));
+    ZoneList->setMinimumWidth(200);
+    zoneLabel->setBuddy(ZoneList);
+    offsetRow->addWidget(zoneLabel);
+    offsetRow->addWidget(ZoneList, 1);
     return offsetRow;
+}
+
+QHBoxLayout* SettingsPanel::buildFindRow(QWidget* location) {
+    auto* findRow = new QHBoxLayout;
+    findRow->setSpacing(kLabelGap);
+    auto* findLabel = new QLabel(tr("&Find place"), location);
+    FindPlace = new FindPlaceField(location);
+    FindPlace->setObjectName(QStringLiteral("FindPlace"));
+    findLabel->setBuddy(FindPlace);
+    connect(FindPlace, &FindPlaceField::placeChosen, this, &SettingsPanel::fillFromPlace);
+    findRow->addWidget(findLabel);
+    findRow->addWidget(FindPlace, 1);
+    return findRow;
+}
+
+void SettingsPanel::setKeyboardOrder() {
+    // Top to bottom as the panel reads: a town found by name first, then what it fills in, the
+    // offset row with its zone, and the buttons.
+    QWidget* const order[] = {Option1,  Option2,  Combo2, Text12,   Check1,   Check2,   FindPlace, Combo3,
+                              Command8, Command9, Text30, Text20,   Text40,   Text15,   Text14,    Text13,
+                              Text17,   ZoneList, Check3, Command4, Command2, Command5, Command6};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QHBoxLayout* SettingsPanel::buildButtonRow() {
@@ -225,6 +263,8 @@ void SettingsPanel::nameFields() {
         {Text17, "Hours from Greenwich"},
         {UpDown11, "Hours from Greenwich spinner"},
         {Text16, "Time zone name"},
+        {ZoneList, "Named time zone"},
+        {FindPlace, "Find place"},
         {Option1, "Alarm activated"},
         {Option2, "Alarm deactivated"},
         {Command4, "Ok"},

@@ -60,6 +60,12 @@ constexpr std::array kSettingsPanel{
     FieldTip{"Text13", "Select between west or east of Greenwich, England."},
     FieldTip{"Text17", "Enter G.M.T variation from Greenwich, England."},
     FieldTip{"Text16", "Displayed Computer settings local Time Zone."},
+    FieldTip{"ZoneList",
+             "Choose the location's time zone: its own daylight saving rules then give each date's "
+             "offset. The first entry keeps the offset as set."},
+    FieldTip{"FindPlace",
+             "Type a town's name and choose it from the list to fill in its name, coordinates and "
+             "time zone."},
     FieldTip{"Command2", "Click to apply changes to program settings."},
     FieldTip{"Command5", "Click to close window without applying any changes."},
     FieldTip{"Command4", "Click to apply changes and close program settings window."},

@@ -3,10 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#ifndef BITECLOCK_INSTALL_BINDIR
-#error "BITECLOCK_INSTALL_BINDIR must name the installed programs' folder"
-#endif
-
 namespace {
 
 /// The folder under apps/ of the build tree that builds the program.
@@ -39,10 +35,6 @@ QString programFileName(Program program) {
         return QStringLiteral("biteclock-cli");
     }
     return {};
-}
-
-QString installedProgramFolder() {
-    return QStringLiteral(BITECLOCK_INSTALL_BINDIR);
 }
 
 QString siblingProgramPath(Program program, const QString& runningFolder) {

@@ -8,10 +8,6 @@ enum class Program { Biteclock, Bitetray, Cli };
 /// The program's file name: "Biteclock", "Bitetray" or "biteclock-cli".
 QString programFileName(Program program);
 
-/// The folder the programs are installed in, as configured when this copy was built (an absolute
-/// path such as "/usr/bin"). It need not exist: a copy run from its build tree was never installed.
-QString installedProgramFolder();
-
 /// Where to find one of the programs from the folder of the one that is running: in the build tree
 /// when the running program is there (each program has a folder of its own under apps/), else beside
 /// it (installed, all programs share one folder). Only an executable file counts. Empty when neither

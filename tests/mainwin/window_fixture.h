@@ -3,6 +3,7 @@
 #include "daily_refresh.h"
 #include "date_entry.h"
 #include "main_window.h"
+#include "new_york_home.h"
 #include "prediction_chart.h"
 #include "recording_print_service.h"
 #include "recording_services.h"
@@ -27,44 +28,16 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-/// Eastern time in standard time: 300 minutes behind, one hour of daylight saving.
-inline biteclock::TimeZoneInfo easternZone(biteclock::TimeZoneInfo::State state) {
-    biteclock::TimeZoneInfo z;
-    z.biasMinutes = 300;
-    z.standardBiasMinutes = 0;
-    z.daylightBiasMinutes = -60;
-    z.standardName = "Eastern Standard Time";
-    z.daylightName = "Eastern Daylight Time";
-    z.state = state;
-    return z;
-}
-
 /// A main window over an empty store, recording its messages, help requests and started programs,
 /// with an empty journal folder of its own; today is 15 March 2000 and the computer keeps Eastern time.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const QString& application : {SettingsStore::kShared, SettingsStore::kMain}) {
-            QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Biteclock"), application);
-            s.clear();
-            s.sync();
-        }
-    }
+    void SetUp() override { clearSettingsFiles(); }
 
     void TearDown() override { window.reset(); }
 
     /// Stores "Home" at 40 42' N, 74 0' W, five hours behind Greenwich, as the panel would.
-    void storeHome() {
-        SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setNorthOrSouth(QStringLiteral("N"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setWestOrEast(QStringLiteral("W"));
-        s.setGmt(QStringLiteral("-5"));
-    }
+    void storeHome() { storeNewYorkHome(store); }
 
     MainWindow& open() {
         window = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,

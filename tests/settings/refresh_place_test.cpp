@@ -1,6 +1,7 @@
 // The place a program that follows the main window computes with: the settings panel's check of the
 // stored numbers, the computer's offset when the offset is not typed, and the store's defaults.
 #include "location_catalogue.h"
+#include "new_york_home.h"
 #include "refresh_place.h"
 #include "settings_fixture.h"
 #include "shared_settings.h"
@@ -76,14 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
 class RefreshPlaceTest : public EmptyStoreTest {
 protected:
     void storeHome(bool custom, const QString& gmt) {
+        storeNewYorkHome(store);
         SharedSettings s(store);
-        s.setCurrentLocation(QStringLiteral("Home"));
-        s.setLatitudeDegrees(QStringLiteral(" 40"));
-        s.setLatitudeMinutes(QStringLiteral(" 42"));
-        s.setNorthOrSouth(QStringLiteral("N"));
-        s.setLongitudeDegrees(QStringLiteral(" 74"));
-        s.setLongitudeMinutes(QStringLiteral(" 0"));
-        s.setWestOrEast(QStringLiteral("W"));
         s.setGmt(gmt);
         s.setCustomZone(custom);
     }

@@ -76,9 +76,4 @@ TEST_F(ProgramPathsTest, NothingIsFoundFromAFolderWithoutThePrograms) {
     QDir::setCurrent(working);
 }
 
-TEST(InstalledProgramFolder, IsTheConfiguredAbsoluteFolder) {
-    EXPECT_EQ(installedProgramFolder(), QStringLiteral(BITECLOCK_EXPECTED_BINDIR));
-    EXPECT_TRUE(QDir::isAbsolutePath(installedProgramFolder()));
-}
-
 } // namespace
