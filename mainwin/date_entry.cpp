@@ -71,6 +71,7 @@ DateEntry::DateEntry(biteclock::AlmanacDay& day, const Clock& clock, DateEntryHo
     Text10_->installEventFilter(this);
     connect(UpDown1_, &Spinner::changed, this, &DateEntry::UpDown1_Change);
     connect(Combo1_, &QComboBox::currentIndexChanged, this, &DateEntry::Combo1_Click);
+    connect(Combo1_, &QComboBox::activated, this, &DateEntry::Combo1_Activated);
     connect(Text10_, &QLineEdit::textChanged, this, &DateEntry::Text10_Change);
     connect(Command7_, &QPushButton::clicked, this, &DateEntry::Command7_Click);
 }
@@ -170,10 +171,21 @@ void DateEntry::Combo1_Click() {
         return;
     }
     day_.calcmoontime();
+    monthEntryOpen_ = true;
     UpDown1_->setFocus();
 }
 
+void DateEntry::Combo1_Activated() {
+    // A month picked with the mouse from the opened list: the list had taken the focus from the month
+    // field, so moving it on was no loss of focus of the field's own and the entry has not ended yet.
+    // It ends here, once, as when the field itself hands the focus on.
+    if (monthEntryOpen_) {
+        Combo1_LostFocus();
+    }
+}
+
 void DateEntry::Combo1_LostFocus() {
+    monthEntryOpen_ = false;
     biteclock::loadPhaseTableFor(day_, fieldsDate());
     host_.datechanged();
     host_.lundist();

@@ -91,6 +91,7 @@ public:
     void Text1_KeyPress(int key);
     void UpDown1_Change();
     void Combo1_Click();
+    void Combo1_Activated();
     void Combo1_LostFocus();
     void Text10_Change();
     void Text10_GotFocus();
@@ -107,6 +108,7 @@ private:
     int weekdayNumber_ = 0;
     bool suppressDateEvents_ = false;
     bool yearKeyPending_ = false;
+    bool monthEntryOpen_ = false; ///< a month chosen whose entry has not ended yet
 
     QLineEdit* Text1_ = nullptr;
     Spinner* UpDown1_ = nullptr;

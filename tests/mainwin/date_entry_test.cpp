@@ -3,6 +3,8 @@
 #include "spinner.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QPushButton>
 
 namespace {
@@ -173,3 +175,27 @@ TEST_F(DateEntryTest, NewAndFullMoonDaysShowTheirCaption) {
 }
 
 } // namespace
+
+// The month chosen from the opened list, with the keys and with the mouse: the almanac follows the
+// fields at once, although the list's own focus change is not a loss of focus.
+TEST_F(DateEntryTest, AMonthPickedFromTheOpenedListIsComputed) {
+    openActive();
+    enterDate(4, 12, 2000);
+    QComboBox* month = date().Combo1();
+    month->setFocus();
+    month->showPopup();
+    ASSERT_TRUE(month->view()->isVisible());
+    month->view()->setCurrentIndex(month->model()->index(6, 0));
+    QTest::keyClick(month->view(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(month->view()->isVisible());
+    expectShowsDay(4, 7, 2000);
+
+    month->setFocus();
+    month->showPopup();
+    const QModelIndex march = month->model()->index(2, 0);
+    QTest::mouseClick(month->view()->viewport(), Qt::LeftButton, {},
+                      month->view()->visualRect(march).center());
+    QApplication::processEvents();
+    expectShowsDay(4, 3, 2000);
+}
