@@ -6,6 +6,9 @@
 #include "custom_zone.h"
 #include "date_offsets.h"
 #include "day_record.h"
+#include "day_span.h"
+#include "fishing_calendar.h"
+#include "ical_file.h"
 #include "phase_table.h"
 #include "places_command.h"
 #include "terminal_text.h"
@@ -231,32 +234,63 @@ int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, cons
     return finishOutput(buffer, out, err);
 }
 
+int jobsOrCores(int jobs) {
+    return jobs > 0 ? jobs : availableCores();
+}
+
+SpanPlace spanPlace(const ResolvedObserver& resolved) {
+    return SpanPlace{resolved.observer, resolved.moonNorth, resolved.zone, resolved.placeLabel};
+}
+
 int runRange(const RangeCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
     const auto resolved = resolveObserver(command.location, env, err);
     if (!resolved) {
         return kBadInput;
     }
-    AlmanacDay day;
-    day.moonorth = resolved->moonNorth;
     std::string buffer;
     buffer.reserve(kFlushBytes + 1024);
-    if (command.format == OutputFormat::Csv) {
+    const bool csv = command.format == OutputFormat::Csv;
+    if (csv) {
         buffer += csvHeader(!resolved->zone.empty());
         buffer += '\n';
     }
-    for (int i = 0; i < command.days; ++i) {
-        const DayRecord record = zonedDayRecord(day, *resolved, command.from + i);
-        if (command.format == OutputFormat::Csv) {
-            appendCsv(buffer, record);
-        } else {
-            appendJson(buffer, record);
-        }
-        if (buffer.size() >= kFlushBytes && !flush(buffer, out)) {
-            err << "biteclock-cli: the output could not be written\n";
-            return kWriteFailed;
-        }
+    const DayFormatter format = csv ? DayFormatter(appendCsv) : DayFormatter(appendJson);
+    const bool written = formatDaySpan(spanPlace(*resolved), *resolved->offsets, command.from, command.days,
+                                       jobsOrCores(command.jobs), format, [&](std::string& block) {
+                                           buffer += block;
+                                           return buffer.size() < kFlushBytes || flush(buffer, out);
+                                       });
+    if (!written) {
+        err << "biteclock-cli: the output could not be written\n";
+        return kWriteFailed;
     }
     return finishOutput(buffer, out, err);
+}
+
+int runIcal(const IcalCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+    const auto resolved = resolveObserver(command.location, env, err);
+    if (!resolved) {
+        return kBadInput;
+    }
+    IcalFile file;
+    file.request.place = spanPlace(*resolved);
+    file.request.from = command.from;
+    file.request.days = command.days;
+    file.request.locationText = !resolved->placeLabel.empty()   ? resolved->placeLabel
+                                : command.location.locationName ? *command.location.locationName
+                                                                : coordinatesText(resolved->observer);
+    file.request.kinds = CalendarEventKinds{command.periods, command.goodDays, command.phases};
+    file.request.minimumRating = command.minimumRating;
+    file.request.stampUtcSeconds = env.nowUtcSeconds;
+    file.request.jobs = jobsOrCores(command.jobs);
+    file.offsets = resolved->offsets;
+    file.output = command.output;
+    std::string error;
+    if (!writeIcalFile(file, out, error)) {
+        err << "biteclock-cli: " << error << '\n';
+        return kWriteFailed;
+    }
+    return 0;
 }
 
 int runTable(const TableCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
@@ -377,6 +411,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 return runDay(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, RangeCommand>) {
                 return runRange(command, out, err, environment);
+            } else if constexpr (std::is_same_v<T, IcalCommand>) {
+                return runIcal(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
                 return runCalendar(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, PlacesCommand>) {

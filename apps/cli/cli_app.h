@@ -4,6 +4,7 @@
 #include "date_serial.h"
 #include "observer.h"
 
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -32,6 +33,8 @@ struct StoredPlace {
 /// What the command line reads from outside: today's date and the stored settings.
 struct CliEnvironment {
     DateSerial today = 0;
+    /// Now, in seconds since 1970-01-01 00:00 UTC: the time stamp of exported calendar events.
+    std::int64_t nowUtcSeconds = 0;
     /// The current location as the main window's refresh would compute with it.
     std::function<StoredPlace()> currentPlace;
     /// A saved location by name; none when no location of that name is saved.

@@ -235,47 +235,143 @@ ParsedCommand parseDay(const std::vector<std::string>& arguments) {
     return finish(reader, day);
 }
 
-ParsedCommand parseRange(const std::vector<std::string>& arguments) {
-    RangeCommand range;
+// --from and --days, shared by the commands over a span of days; false when `option` is neither.
+struct SpanOptions {
     std::optional<DateSerial> from;
     std::optional<int> days;
+    std::optional<int> jobs;
+};
+
+bool readSpanOption(OptionReader& reader, const std::string& option, SpanOptions& span) {
+    if (option == "--from") {
+        span.from = readDate(reader, option);
+        return true;
+    }
+    if (option == "--days" || option == "--jobs") {
+        if (const auto v = reader.value(option)) {
+            const auto number = parseWhole(*v);
+            if (!number || *number < 1) {
+                reader.fail(option == "--days"
+                                ? "--days: expected a whole number of days, 1 or more, got " + quoted(*v)
+                                : "--jobs: expected a whole number of threads, 1 or more, got " + quoted(*v));
+            } else {
+                (option == "--days" ? span.days : span.jobs) = number;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+// The span's own checks once every option is read: "" when it is complete and within the almanac.
+std::string spanProblem(const std::string& command, const SpanOptions& span) {
+    if (!span.from) {
+        return command + ": --from YYYY-MM-DD is required";
+    }
+    if (!span.days) {
+        return command + ": --days N is required";
+    }
+    const DateSerial last = dateSerial(kLastYear, 12, 31);
+    if (static_cast<long long>(*span.from) + *span.days - 1 > last) {
+        return "--days: the range would run past 2200-12-31; from that --from date it takes at most " +
+               std::to_string(last - *span.from + 1) + " days";
+    }
+    return {};
+}
+
+ParsedCommand parseRange(const std::vector<std::string>& arguments) {
+    RangeCommand range;
+    SpanOptions span;
     OptionReader reader(arguments, 1);
     while (!reader.done()) {
         const std::string option = reader.take();
         if (reader.help(option)) {
             break;
         }
-        if (option == "--from") {
-            from = readDate(reader, option);
-        } else if (option == "--days") {
-            if (const auto v = reader.value(option)) {
-                days = parseWhole(*v);
-                if (!days || *days < 1) {
-                    reader.fail("--days: expected a whole number of days, 1 or more, got " + quoted(*v));
-                }
-            }
-        } else if (!readLocationOption(reader, option, range.location, false) &&
-                   !readFormatOption(reader, option, range.format, false)) {
+        if (!readSpanOption(reader, option, span) &&
+            !readLocationOption(reader, option, range.location, false) &&
+            !readFormatOption(reader, option, range.format, false)) {
             reader.fail("range: unknown option " + quoted(option) + " (see --help)");
         }
     }
     if (reader.error().empty() && !reader.helpWanted()) {
-        if (!from) {
-            return {std::nullopt, "range: --from YYYY-MM-DD is required"};
+        if (std::string problem = spanProblem("range", span); !problem.empty()) {
+            return {std::nullopt, std::move(problem)};
         }
-        if (!days) {
-            return {std::nullopt, "range: --days N is required"};
-        }
-        const DateSerial last = dateSerial(kLastYear, 12, 31);
-        if (static_cast<long long>(*from) + *days - 1 > last) {
-            return {std::nullopt, "--days: the range would run past 2200-12-31; from that --from date it "
-                                  "takes at most " +
-                                      std::to_string(last - *from + 1) + " days"};
-        }
-        range.from = *from;
-        range.days = *days;
+        range.from = *span.from;
+        range.days = *span.days;
+        range.jobs = span.jobs.value_or(0);
     }
     return finish(reader, range);
+}
+
+// "periods,days,phases" in any order and number.
+bool parseIcalEvents(const std::string& text, IcalCommand& ical) {
+    ical.periods = ical.goodDays = ical.phases = false;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string item = text.substr(start, comma - start);
+        if (item == "periods") {
+            ical.periods = true;
+        } else if (item == "days") {
+            ical.goodDays = true;
+        } else if (item == "phases") {
+            ical.phases = true;
+        } else {
+            return false;
+        }
+        start = comma + 1;
+    }
+    return true;
+}
+
+ParsedCommand parseIcal(const std::vector<std::string>& arguments) {
+    IcalCommand ical;
+    SpanOptions span;
+    OptionReader reader(arguments, 1);
+    while (!reader.done()) {
+        const std::string option = reader.take();
+        if (reader.help(option)) {
+            break;
+        }
+        if (option == "--events") {
+            if (const auto v = reader.value(option); v && !parseIcalEvents(*v, ical)) {
+                reader.fail("--events: expected a comma-separated list of periods, days and phases, got " +
+                            quoted(*v));
+            }
+        } else if (option == "--grade") {
+            if (const auto v = reader.value(option)) {
+                if (*v == "fair" || *v == "good" || *v == "excellent") {
+                    ical.minimumRating = *v == "fair" ? 33 : *v == "good" ? 66 : 100;
+                } else {
+                    reader.fail("--grade: expected fair, good or excellent, got " + quoted(*v));
+                }
+            }
+        } else if (option == "--output" || option == "-o") {
+            if (const auto v = reader.value(option)) {
+                if (v->empty()) {
+                    reader.fail(
+                        option +
+                        ": expected the name of the .ics file to write, or - for the standard output");
+                } else {
+                    ical.output = *v;
+                }
+            }
+        } else if (!readSpanOption(reader, option, span) &&
+                   !readLocationOption(reader, option, ical.location, false)) {
+            reader.fail("ical: unknown option " + quoted(option) + " (see --help)");
+        }
+    }
+    if (reader.error().empty() && !reader.helpWanted()) {
+        if (std::string problem = spanProblem("ical", span); !problem.empty()) {
+            return {std::nullopt, std::move(problem)};
+        }
+        ical.from = *span.from;
+        ical.days = *span.days;
+        ical.jobs = span.jobs.value_or(0);
+    }
+    return finish(reader, ical);
 }
 
 ParsedCommand parseTable(const std::vector<std::string>& arguments) {
@@ -469,7 +565,8 @@ std::optional<DateSerial> parseIsoDate(const std::string& text) {
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return {std::nullopt, "a command is missing: day, range, table, calendar or places (see --help)"};
+        return {std::nullopt,
+                "a command is missing: day, range, ical, table, calendar or places (see --help)"};
     }
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -496,8 +593,11 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (command == "places") {
         return parsePlaces(arguments);
     }
+    if (command == "ical") {
+        return parseIcal(arguments);
+    }
     return {std::nullopt, "unknown command " + quoted(command) +
-                              ": expected day, range, table, calendar or places (see --help)"};
+                              ": expected day, range, ical, table, calendar or places (see --help)"};
 }
 
 } // namespace biteclock::cli

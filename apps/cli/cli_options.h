@@ -37,6 +37,20 @@ struct RangeCommand {
     int days = 1;
     LocationOptions location;
     OutputFormat format = OutputFormat::Json; ///< JSON Lines
+    int jobs = 0;                             ///< threads to compute on; 0 for every core
+};
+
+/// A span of fishing times as an iCalendar file.
+struct IcalCommand {
+    DateSerial from = 0;
+    int days = 1;
+    LocationOptions location;
+    bool periods = true;      ///< the major and minor periods
+    bool goodDays = true;     ///< an all-day event for each day reaching `minimumRating`
+    bool phases = true;       ///< new and full moons
+    int minimumRating = 66;   ///< 33 fair, 66 good, 100 excellent
+    std::string output = "-"; ///< a file name, or "-" for the standard output
+    int jobs = 0;             ///< threads to compute on; 0 for every core
 };
 
 struct TableCommand {
@@ -78,7 +92,7 @@ struct HelpCommand {};
 struct VersionCommand {};
 
 using Command = std::variant<DayCommand, RangeCommand, TableCommand, CalendarCommand, PlacesCommand,
-                             HelpCommand, VersionCommand>;
+                             IcalCommand, HelpCommand, VersionCommand>;
 
 /// A parsed command line, or one line saying what was wrong.
 struct ParsedCommand {

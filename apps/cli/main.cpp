@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
@@ -48,6 +49,14 @@ std::unique_ptr<QGuiApplication> startOffscreenGui(const char* programName) {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The time stamp of exported events: now, or SOURCE_DATE_EPOCH when it is set, so that a file can be
+// made again byte for byte.
+std::int64_t exportTimeStamp() {
+    bool given = false;
+    const qint64 fixed = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&given);
+    return given ? fixed : QDateTime::currentSecsSinceEpoch();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,6 +74,7 @@ int main(int argc, char* argv[]) {
     const QDate today = QDate::currentDate();
     biteclock::cli::CliEnvironment environment;
     environment.today = biteclock::dateSerial(today.year(), today.month(), today.day());
+    environment.nowUtcSeconds = exportTimeStamp();
     environment.currentPlace = [&store, &zones] {
         return storedPlaceOf(refreshPlace(store, zones), store.fileName(SettingsStore::kShared));
     };

@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
-namespace biteclock::cli {
+namespace biteclock {
 
 /// One day as the main window shows it, in the command line's fields. The texts are views into
 /// the almanac context that computed the day and stay valid until it computes again.
 struct DayRecord {
+    DateSerial serial = 0;
     std::string date; ///< YYYY-MM-DD
     std::string_view weekday;
     std::string_view season; ///< "Equinox", "Solstice" or ""
@@ -58,4 +59,4 @@ void appendJsonString(std::string& out, std::string_view text);
 /// A CSV field, quoted when it holds a comma, a quote, a line break or blanks at either end.
 void appendCsvField(std::string& out, std::string_view text);
 
-} // namespace biteclock::cli
+} // namespace biteclock

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-namespace biteclock::cli {
+namespace biteclock {
 namespace {
 
 void appendNumber(std::string& out, long value) {
@@ -50,6 +50,7 @@ DayRecord computeDayRecord(AlmanacDay& day, DateSerial date) {
 
     const CalendarDate c = calendarDate(date);
     DayRecord r;
+    r.serial = date;
     r.date = isoDate(date);
     r.weekday = weekdayName(weekdayNumber(date));
     r.season = seasonLabel(c.month, c.day);
@@ -354,4 +355,4 @@ void appendText(std::string& out, const DayRecord& r) {
     }
 }
 
-} // namespace biteclock::cli
+} // namespace biteclock

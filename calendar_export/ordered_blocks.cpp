@@ -1,0 +1,116 @@
+#include "ordered_blocks.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace biteclock {
+namespace {
+
+// Blocks a thread may be ahead of the block being taken.
+constexpr int kBlocksAheadPerJob = 3;
+
+class BlockQueue {
+public:
+    BlockQueue(int blocks, int jobs)
+        : blocks_(blocks)
+        , window_(jobs * kBlocksAheadPerJob) {}
+
+    // The next block to make; none when all are given out or the work stopped.
+    std::optional<int> nextToMake() {
+        std::unique_lock lock(mutex_);
+        room_.wait(lock, [this] { return stopped_ || next_ >= blocks_ || next_ < taken_ + window_; });
+        if (stopped_ || next_ >= blocks_) {
+            return std::nullopt;
+        }
+        const int block = next_++;
+        ready_.emplace_back();
+        return block;
+    }
+
+    void finished(int block, std::string text) {
+        {
+            std::lock_guard lock(mutex_);
+            ready_[static_cast<std::size_t>(block - taken_)] = std::move(text);
+        }
+        madeOne_.notify_all();
+    }
+
+    // Waits for the next block in order; none after the last.
+    std::optional<std::string> nextToTake() {
+        std::unique_lock lock(mutex_);
+        if (taken_ >= blocks_) {
+            return std::nullopt;
+        }
+        madeOne_.wait(lock, [this] { return !ready_.empty() && ready_.front().has_value(); });
+        std::string text = std::move(*ready_.front());
+        ready_.pop_front();
+        ++taken_;
+        room_.notify_all();
+        return text;
+    }
+
+    void stop() {
+        {
+            std::lock_guard lock(mutex_);
+            stopped_ = true;
+        }
+        room_.notify_all();
+    }
+
+private:
+    const int blocks_;
+    const int window_;
+    std::mutex mutex_;
+    std::condition_variable room_;
+    std::condition_variable madeOne_;
+    int next_ = 0;
+    int taken_ = 0;
+    bool stopped_ = false;
+    // From block taken_ on: the texts made so far, in block order.
+    std::deque<std::optional<std::string>> ready_;
+};
+
+} // namespace
+
+int availableCores() {
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
+bool runOrderedBlocks(int blocks, int jobs, const BlockMaker& make, const BlockTaker& take) {
+    jobs = std::clamp(jobs, 1, std::max(1, blocks));
+    if (jobs == 1) {
+        for (int block = 0; block < blocks; ++block) {
+            std::string text = make(block);
+            if (!take(text)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    BlockQueue queue(blocks, jobs);
+    std::vector<std::jthread> workers;
+    workers.reserve(static_cast<std::size_t>(jobs));
+    for (int i = 0; i < jobs; ++i) {
+        workers.emplace_back([&queue, &make] {
+            while (const auto block = queue.nextToMake()) {
+                queue.finished(*block, make(*block));
+            }
+        });
+    }
+    bool ok = true;
+    while (auto text = queue.nextToTake()) {
+        if (!take(*text)) {
+            ok = false;
+            queue.stop();
+            break;
+        }
+    }
+    return ok;
+}
+
+} // namespace biteclock
