@@ -10,8 +10,20 @@ Solunar fishing almanac: sun and moon times, fishing periods and the day's predi
 Commands:
   day    [--date YYYY-MM-DD] [LOCATION] [--format text|json|csv]
          One day, as the Biteclock window shows it (today when no date is given).
-  range  --from YYYY-MM-DD --days N [LOCATION] [--format json|csv]
+  range  --from YYYY-MM-DD --days N [LOCATION] [--format json|csv] [--jobs N]
          N consecutive days, one JSON object (JSON Lines) or CSV row per day.
+  ical   --from YYYY-MM-DD --days N [LOCATION] [--events periods,days,phases]
+         [--grade fair|good|excellent] [--output FILE.ics|-] [--jobs N]
+         The span's fishing times as an iCalendar file for any calendar program (standard
+         output without --output; a file is written whole or not at all). periods: each major
+         and minor period the day shows, from its time for two hours (a period's time is the
+         start of its window, which is centred on the Moon's estimated passage overhead or
+         underfoot, or on moonrise or moonset); days: an all-day event for each day whose
+         prediction reaches --grade (good when not given); phases: the new and full moons. All
+         three when --events is not given. With --tz or --place the times are local, with the
+         zone's description; otherwise they are given in UTC. Each event keeps its identity
+         (place, date and kind), so importing the span again updates the events instead of
+         adding them twice.
   table  --year Y [--gmt H | --tz ZONE | --place NAME] [--format text|json|csv]
          The 31 new and full moons that start at the first new moon of year Y; with --tz or
          --place each in the offset of its own date.
@@ -42,6 +54,10 @@ A date's offset in a zone is the zone's offset from Greenwich at 12:00 noon loca
 and all of the day's times are given in it: on the two days a year when the clocks change, times
 before the change are shown in the day's noon offset. JSON and CSV give it as utc_offset (hours
 east) and, with --tz or --place, the zone's name as zone.
+
+range and ical compute long spans on every core (--jobs N: on N threads); the output is the same,
+byte for byte, at any number of threads. The events' time stamp is the time of the export, or
+SOURCE_DATE_EPOCH when that is set.
 
 Numbers are written plainly: at most one sign, digits and an optional fraction (-4, 9.5).
 Dates run from 1901-01-01 to 2200-12-31.

@@ -47,7 +47,7 @@ _biteclock_cli() {
     COMPREPLY=()
 
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "day range table calendar places help --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "day range ical table calendar places help --help --version" -- "$cur")
         return 0
     fi
     local command=${COMP_WORDS[1]}
@@ -65,25 +65,32 @@ _biteclock_cli() {
         mapfile -t COMPREPLY < <(compgen -W "a4 letter" -- "$cur")
         return 0
         ;;
-    --with)
+    --grade)
+        mapfile -t COMPREPLY < <(compgen -W "fair good excellent" -- "$cur")
+        return 0
+        ;;
+    --with | --events)
         # A comma-separated list: complete its last item, keeping what comes before it.
         local head="" item=$cur
         if [[ $cur == *,* ]]; then
             head=${cur%,*},
             item=${cur##*,}
         fi
-        local words="" word
-        for word in prediction sun moon periods phases; do
+        local words="" word all="prediction sun moon periods phases"
+        [[ $prev == --events ]] && all="periods days phases"
+        for word in $all; do
             [[ ,$head == *,$word,* ]] || words+=" $word"
         done
-        [[ -z $head ]] && words+=" none"
+        [[ -z $head && $prev == --with ]] && words+=" none"
         mapfile -t COMPREPLY < <(compgen -P "$head" -W "$words" -- "$item")
         [[ ${#COMPREPLY[@]} -eq 1 && -z $head && ${COMPREPLY[0]} != none ]] && compopt -o nospace 2>/dev/null
         return 0
         ;;
     --output | -o)
         compopt -o filenames 2>/dev/null
-        mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.[pP][dD][fF]' -- "$cur")
+        local pattern='!*.[pP][dD][fF]'
+        [[ $command == ical ]] && pattern='!*.[iI][cC][sS]'
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X "$pattern" -- "$cur")
         return 0
         ;;
     --location)
@@ -100,7 +107,7 @@ _biteclock_cli() {
         mapfile -t COMPREPLY < <(compgen -W "$(_biteclock_cli_zones)" -- "$cur")
         return 0
         ;;
-    --date | --from | --days | --year | --month | --lat | --lon | --gmt | --place)
+    --date | --from | --days | --jobs | --year | --month | --lat | --lon | --gmt | --place)
         return 0
         ;;
     esac
@@ -109,7 +116,8 @@ _biteclock_cli() {
     local options
     case $command in
     day) options="--date $location --format --help" ;;
-    range) options="--from --days $location --format --help" ;;
+    range) options="--from --days $location --format --jobs --help" ;;
+    ical) options="--from --days $location --events --grade --output --jobs --help" ;;
     table) options="--year --gmt --tz --place --format --help" ;;
     calendar) options="--month --output --paper --with --lat --lon --gmt --tz --place --location --south --help" ;;
     places) options="--format --help" ;;

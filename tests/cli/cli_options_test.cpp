@@ -46,6 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"range", "--from", "2000-01-01", "--days", "2x"}, "--days"},
         Refusal{{"range", "--from", "2200-12-30", "--days", "3"}, "2200-12-31"},
         Refusal{{"range", "--from", "2000-01-01", "--days", "2", "--format", "text"}, "--format"},
+        Refusal{{"range", "--from", "2000-01-01", "--days", "2", "--jobs", "0"}, "--jobs"},
+        Refusal{{"ical", "--days", "3"}, "--from"}, Refusal{{"ical", "--from", "2000-01-01"}, "--days"},
+        Refusal{{"ical", "--from", "2200-12-01", "--days", "40"}, "2200-12-31"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--events", "periods,tides"}, "--events"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--events", ""}, "--events"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--grade", "poor"}, "--grade"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--output", ""}, "--output"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--format", "json"}, "--format"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--jobs", "many"}, "--jobs"},
+        Refusal{{"ical", "--from", "2000-01-01", "--days", "2", "--location", "Nowhere"}, "--location"},
         Refusal{{"table"}, "--year"}, Refusal{{"table", "--year", "1900"}, "--year"},
         Refusal{{"table", "--year", "2000", "--lat", "10"}, "--lat"}));
 

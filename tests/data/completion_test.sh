@@ -34,12 +34,15 @@ expect() {
     [[ $got == "$want" ]] || fail "'$*': expected [$want], got [$got]"
 }
 
-expect "--help --version calendar day help places range table" biteclock-cli ""
+expect "--help --version calendar day help ical places range table" biteclock-cli ""
 expect "--help --version" biteclock-cli --
 expect "day" biteclock-cli d
 expect "csv json text" biteclock-cli day --format ""
 expect "csv json" biteclock-cli range --from 2000-01-01 --format ""
 expect "a4 letter" biteclock-cli calendar --paper ""
+expect "excellent fair good" biteclock-cli ical --grade ""
+expect "days periods phases" biteclock-cli ical --events ""
+expect "periods,days periods,phases" biteclock-cli ical --events periods,
 expect "periods phases prediction" biteclock-cli calendar --with p
 expect "none" biteclock-cli calendar --with n
 expect "prediction,sun" biteclock-cli calendar --with prediction,s
@@ -59,6 +62,8 @@ expect "" biteclock-cli nonsense --
 mkdir -p "$home/out/pages"
 touch "$home/out/march.pdf" "$home/out/notes.txt" "$home/out/APRIL.PDF"
 expect "$home/out/APRIL.PDF $home/out/march.pdf $home/out/pages" biteclock-cli calendar --output "$home/out/"
+touch "$home/out/trips.ics"
+expect "$home/out/pages $home/out/trips.ics" biteclock-cli ical --output "$home/out/"
 
 # Saved location names as Qt writes Biteclock's settings file: names with a comma or quotes are
 # quoted, a backslash and a quote inside are escaped, and non-ASCII text is plain UTF-8.
@@ -86,7 +91,7 @@ expect "" biteclock-cli day --location ""
 
 # Held against the program itself.
 offered=""
-for command in day range table calendar; do
+for command in day range ical table calendar; do
     options=$(complete_line biteclock-cli "$command" --)
     offered+=" $options"
     for option in $options; do
