@@ -8,6 +8,7 @@
 #include "daily_refresh.h"
 #include "date_rules.h"
 #include "date_serial.h"
+#include "desktop_services.h"
 #include "distance_gauge.h"
 #include "find_place_field.h"
 #include "graph_days.h"
@@ -73,7 +74,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     , mainSettings_(services.store)
     , day_(biteclock::AlmanacFlavour::Main, platformClockDesignators())
     , colours_(services.colours)
-    , printers_(services.printers) {
+    , printers_(services.printers)
+    , files_(services.files) {
     if (colours_ == nullptr) {
         desktopColours_ = std::make_unique<QtColourChooser>();
         colours_ = desktopColours_.get();
@@ -81,6 +83,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (printers_ == nullptr) {
         desktopPrinters_ = std::make_unique<QtPrintService>();
         printers_ = desktopPrinters_.get();
+    }
+    if (files_ == nullptr) {
+        desktopFiles_ = std::make_unique<DesktopFileChooser>();
+        files_ = desktopFiles_.get();
     }
     // The tray companion finds this program (and its pictures) through the folder stored here.
     shared_.setProgramFolder(programFolder_);

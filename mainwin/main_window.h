@@ -20,6 +20,8 @@
 #include <vector>
 
 class ActivationWatcher;
+class CalendarExportDialog;
+class FileChooser;
 class ColourChooser;
 class JournalWindow;
 class PrintCalendarWindow;
@@ -45,6 +47,7 @@ struct MainWindowServices {
     ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
     PrintService* printers = nullptr; ///< where calendars are printed; the desktop's printers when none
     QString journalFolder = {};       ///< the journal's files; the user's data folder when empty
+    FileChooser* files = nullptr;     ///< the file dialogs; the desktop's when none
 };
 
 /// The daily almanac: the date group, the day's sun, Moon and fishing values, the prediction and the
@@ -102,6 +105,9 @@ public:
     void Command1_Click();
     /// "&Print Calendar": opens the print window, or brings the open one to the front.
     void mnuprintcal_Click();
+    /// "Export to &Calendar...": the fishing times of a span of days as an iCalendar file, for the
+    /// current location from the displayed date on.
+    void mnuexportcal_Click();
 
     biteclock::AlmanacDay& almanac() { return day_; }
     const biteclock::AlmanacDay& almanac() const { return day_; }
@@ -116,6 +122,8 @@ public:
     JournalWindow* journalWindow() const { return journal_; }
     /// The print window while it is open.
     PrintCalendarWindow* printWindow() const;
+    /// The export dialog while it is open.
+    CalendarExportDialog* exportDialog() const;
 
     bool monthFirst() const { return monthFirst_; }
     int graphDays() const { return graphDays_; }
@@ -128,6 +136,7 @@ public:
     int refreshCount() const { return refreshCount_; }
 
     QAction* mnuprintcal = nullptr;
+    QAction* mnuexportcal = nullptr;
     QAction* mnualarm = nullptr;
     QAction* mnurevmoon = nullptr;
     QAction* mnudaterep = nullptr;
@@ -181,12 +190,15 @@ private:
     ColourChooser* colours_ = nullptr;
     std::unique_ptr<PrintService> desktopPrinters_;
     PrintService* printers_ = nullptr;
+    std::unique_ptr<FileChooser> desktopFiles_;
+    FileChooser* files_ = nullptr;
     biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
     QStackedWidget* graphStack_ = nullptr; ///< the graph's page, or the settings panel in its place
     ActivationWatcher* watcher_ = nullptr;
     JournalWindow* journal_ = nullptr;
     QPointer<PrintCalendarWindow> printWindow_;
+    QPointer<CalendarExportDialog> exportDialog_;
 
     bool monthFirst_ = false;
     bool windowLoading_ = false;

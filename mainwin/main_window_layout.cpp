@@ -155,6 +155,8 @@ void MainWindow::buildGraphPage(QWidget* central) {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     mnuprintcal = file->addAction(QStringLiteral("&Print Calendar"), this, &MainWindow::mnuprintcal_Click);
+    mnuexportcal = file->addAction(tr("Export to &Calendar..."), this, &MainWindow::mnuexportcal_Click);
+    mnuexportcal->setStatusTip(tr("Writes the fishing times of the days ahead as an iCalendar file"));
     file->addSeparator();
     mnuexit = file->addAction(QStringLiteral("&Exit"), this, &QWidget::close);
 

@@ -1,5 +1,6 @@
 // What the main window opens: the region settings, the help, the About box, the journal and the print window.
 #include "activation_watcher.h"
+#include "calendar_export_dialog.h"
 #include "chart_colour.h"
 #include "chart_type.h"
 #include "clock_designators.h"
@@ -100,6 +101,29 @@ void MainWindow::Command1_Click() {
     journal_->show();
     journal_->raise();
     journal_->activateWindow();
+}
+
+CalendarExportDialog* MainWindow::exportDialog() const {
+    return exportDialog_.data();
+}
+
+void MainWindow::mnuexportcal_Click() {
+    if (exportDialog_) {
+        exportDialog_->raise();
+        exportDialog_->activateWindow();
+        return;
+    }
+    CalendarExportPlace place;
+    place.observer = day_.observer;
+    place.offsets = day_.dateOffsets;
+    place.moonNorth = day_.moonorth;
+    place.name = shared_.currentLocation().trimmed();
+    const biteclock::CalendarDate shown = biteclock::calendarDate(dateEntry_->fieldsDate());
+    auto* dialog = new CalendarExportDialog(std::move(place), QDate(shown.year, shown.month, shown.day),
+                                            messages_, *files_, clock_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    exportDialog_ = dialog;
+    dialog->open();
 }
 
 PrintCalendarWindow* MainWindow::printWindow() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -39,4 +40,18 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate today() const = 0;
+    /// Now, in seconds since 1970-01-01 00:00 UTC.
+    virtual qint64 nowUtcSeconds() const { return QDateTime::currentSecsSinceEpoch(); }
+};
+
+class QWidget;
+
+/// The file dialogs.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    /// The name of a file to write, asked with `title` and offering `suggested` (a full path) and
+    /// the file types of `filter` ("iCalendar files (*.ics)"); empty when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 };

@@ -3,9 +3,8 @@
 #include "almanac_day.h"
 #include "day_span.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace biteclock {
 namespace {
@@ -24,8 +23,8 @@ std::string oneRun(const SpanPlace& place, const DateOffsets& offsets, DateSeria
     day.moonorth = place.moonNorth;
     std::string text;
     for (DateSerial date = from; date < from + days; ++date) {
-        day.observer =
-            observerFromDegrees(place.observer.latitudeDeg, place.observer.longitudeDeg, offsets.offsetHours(date));
+        day.observer = observerFromDegrees(place.observer.latitudeDeg, place.observer.longitudeDeg,
+                                           offsets.offsetHours(date));
         appendJson(text, computeDayRecord(day, date));
     }
     return text;
@@ -53,7 +52,8 @@ TEST(DaySpan, BlocksOnAnyNumberOfThreadsReadAsOneRun) {
         const DateOffsets* offsets;
     };
     // New York; Svalbard, where the Moon stays up or down for days; the Ross Sea.
-    for (const Case& c : {Case{40.7, -74.0, &stepped}, Case{78.2, 15.6, &fixed}, Case{-77.8, 166.7, &fixed}}) {
+    for (const Case& c :
+         {Case{40.7, -74.0, &stepped}, Case{78.2, 15.6, &fixed}, Case{-77.8, 166.7, &fixed}}) {
         SpanPlace place;
         place.observer = observerFromDegrees(c.lat, c.lon, 0);
         place.moonNorth = c.lat > 0;

@@ -79,7 +79,8 @@ TEST(FishingCalendar, EachDayAtTheGradeHasOneAllDayEvent) {
     r.minimumRating = 100;
     const FishingCalendarText excellentDays = fishingCalendarText(r, FixedDateOffsets(-5));
     EXPECT_EQ(excellentDays.events, excellent);
-    EXPECT_EQ(count(excellentDays.text, "SUMMARY:Excellent fishing day"), static_cast<std::size_t>(excellent));
+    EXPECT_EQ(count(excellentDays.text, "SUMMARY:Excellent fishing day"),
+              static_cast<std::size_t>(excellent));
 }
 
 TEST(FishingCalendar, AZoneIsDescribedWithEveryChangeInTheSpan) {

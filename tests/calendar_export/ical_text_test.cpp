@@ -27,10 +27,11 @@ std::string unfolded(const std::string& text) {
 }
 
 TEST(IcalContentLine, LongLinesAreFoldedWithinSeventyFiveOctetsAndUnfoldToTheSame) {
-    for (const std::string& line :
-         {std::string(75, 'a'), std::string(76, 'b'), std::string(300, 'c'),
-          "DESCRIPTION:" + std::string(40, 'x') + "\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0" +
-              "\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01"}) {
+    for (const std::string& line : {std::string(75, 'a'), std::string(76, 'b'), std::string(300, 'c'),
+                                    "DESCRIPTION:" + std::string(40, 'x') +
+                                        "\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0\u00B0" +
+                                        "\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01\u6F01"
+                                        "\u6F01\u6F01\u6F01\u6F01\u6F01"}) {
         std::string out;
         appendContentLine(out, line);
         const auto lines = physicalLines(out);

@@ -1,10 +1,9 @@
 // Blocks made on several threads come out in block order, and a failed output stops the work.
 #include "ordered_blocks.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace biteclock {

@@ -40,9 +40,9 @@ protected:
     void storeHome() { storeNewYorkHome(store); }
 
     MainWindow& open() {
-        window = std::make_unique<MainWindow>(MainWindowServices{store, messages, help, launcher, clock,
-                                                                 zones, QStringLiteral("/opt/biteclock"),
-                                                                 nullptr, &printers, journalDir.path()});
+        window = std::make_unique<MainWindow>(MainWindowServices{
+            store, messages, help, launcher, clock, zones, QStringLiteral("/opt/biteclock"), nullptr,
+            &printers, journalDir.path(), &files});
         window->show();
         return *window;
     }
@@ -118,6 +118,7 @@ protected:
     FixedClock clock{QDate(2000, 3, 15)};
     biteclock::FixedTimeZoneSource zones{easternZone(biteclock::TimeZoneInfo::State::Standard)};
     RecordingPrintService printers;
+    RecordingFileChooser files;
     QTemporaryDir journalDir;
     std::unique_ptr<MainWindow> window;
 };

@@ -3,6 +3,7 @@
 #include "platform_services.h"
 
 #include <QList>
+#include <QTimeZone>
 
 /// Test doubles: they remember every request and answer from a script.
 class RecordingMessageService final : public MessageService {
@@ -42,11 +43,28 @@ public:
     bool succeed = true;
 };
 
+/// Answers every file dialog with the next name of `names` (empty, as a cancel, when none is left).
+class RecordingFileChooser final : public FileChooser {
+public:
+    QString saveFileName(QWidget*, const QString& title, const QString& suggested,
+                         const QString& filter) override {
+        asked.append(QStringList{title, suggested, filter});
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+
+    QStringList names;
+    QList<QStringList> asked; ///< title, suggested name and filter of each question
+};
+
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(QDate date)
         : date_(date) {}
     QDate today() const override { return date_; }
+    /// Noon UTC of the fixed date.
+    qint64 nowUtcSeconds() const override {
+        return QDateTime(date_, QTime(12, 0), QTimeZone::utc()).toSecsSinceEpoch();
+    }
     void set(QDate date) { date_ = date; }
 
 private:
