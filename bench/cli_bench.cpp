@@ -1,6 +1,7 @@
-// The command line's range: every day of the almanac, 1901-01-01 to 2200-12-31, as JSON Lines
-// written to a file.
+// The command line's range and ical: every day of the almanac, 1901-01-01 to 2200-12-31, as JSON
+// Lines or as an iCalendar stream, on one thread and on several.
 #include "cli_app.h"
+#include "ordered_blocks.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -35,11 +36,13 @@ void BM_RangeAllDaysJsonLinesToFile(benchmark::State& state) {
 BENCHMARK(BM_RangeAllDaysJsonLinesToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The cost of each date's own offset: the whole almanac in New York's zone against its one winter
-// offset, both to /dev/null so that only the computation is timed.
-void rangeAllDaysToNull(benchmark::State& state, const std::vector<std::string>& zone) {
-    std::vector<std::string> args = {"range", "--from", "1901-01-01", "--days", "109573",
-                                     "--lat", "40.7",   "--lon",      "-74"};
-    args.insert(args.end(), zone.begin(), zone.end());
+// offset, both to /dev/null so that only the computation is timed; on one thread, two, and every core
+// (the argument: threads, 0 for every core).
+void runAllDaysToNull(benchmark::State& state, std::vector<std::string> args) {
+    args.insert(args.end(), {"--from", "1901-01-01", "--days", "109573", "--lat", "40.7", "--lon", "-74"});
+    if (state.range(0) > 0) {
+        args.insert(args.end(), {"--jobs", std::to_string(state.range(0))});
+    }
     std::ostringstream err;
     for (auto _ : state) {
         std::ofstream out("/dev/null", std::ios::binary);
@@ -49,15 +52,30 @@ void rangeAllDaysToNull(benchmark::State& state, const std::vector<std::string>&
                                                                   benchmark::Counter::kInvert);
 }
 
-void BM_RangeAllDaysGmtMinus5(benchmark::State& state) {
-    rangeAllDaysToNull(state, {"--gmt", "-5"});
+// One thread, two threads, and every core.
+void threadCounts(benchmark::internal::Benchmark* b) {
+    b->Arg(1)->Arg(2);
+    if (availableCores() > 2) {
+        b->Arg(availableCores());
+    }
+    b->ArgName("jobs");
 }
-BENCHMARK(BM_RangeAllDaysGmtMinus5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RangeAllDaysGmtMinus5(benchmark::State& state) {
+    runAllDaysToNull(state, {"range", "--gmt", "-5"});
+}
+BENCHMARK(BM_RangeAllDaysGmtMinus5)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_RangeAllDaysTzNewYork(benchmark::State& state) {
-    rangeAllDaysToNull(state, {"--tz", "America/New_York"});
+    runAllDaysToNull(state, {"range", "--tz", "America/New_York"});
 }
-BENCHMARK(BM_RangeAllDaysTzNewYork)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RangeAllDaysTzNewYork)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every period, good day and phase of the almanac's 300 years as one iCalendar stream.
+void BM_IcalAllDaysTzNewYork(benchmark::State& state) {
+    runAllDaysToNull(state, {"ical", "--tz", "America/New_York"});
+}
+BENCHMARK(BM_IcalAllDaysTzNewYork)->Apply(threadCounts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DayJson(benchmark::State& state) {
     const std::vector<std::string> args = {"day", "--date", "2000-06-21", "--lat",    "40.7", "--lon",
