@@ -7,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <string_view>
 
 namespace biteclock::cli {
@@ -31,6 +32,24 @@ std::string quoted(const std::string& text) {
 
 bool isHelpOption(const std::string& option) {
     return option == "--help" || option == "-h";
+}
+
+// A comma-separated list of names, each setting its flag; false at a name that has none (an empty
+// one included).
+bool readFlagList(const std::string& text, std::initializer_list<std::pair<std::string_view, bool*>> flags) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string_view name = std::string_view(text).substr(start, comma - start);
+        const auto flag =
+            std::find_if(flags.begin(), flags.end(), [name](const auto& f) { return f.first == name; });
+        if (flag == flags.end()) {
+            return false;
+        }
+        *flag->second = true;
+        start = comma + 1;
+    }
+    return true;
 }
 
 // Walks the options of one command; the first problem is kept.
@@ -308,22 +327,8 @@ ParsedCommand parseRange(const std::vector<std::string>& arguments) {
 // "periods,days,phases" in any order and number.
 bool parseIcalEvents(const std::string& text, IcalCommand& ical) {
     ical.periods = ical.goodDays = ical.phases = false;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string item = text.substr(start, comma - start);
-        if (item == "periods") {
-            ical.periods = true;
-        } else if (item == "days") {
-            ical.goodDays = true;
-        } else if (item == "phases") {
-            ical.phases = true;
-        } else {
-            return false;
-        }
-        start = comma + 1;
-    }
-    return true;
+    return readFlagList(text,
+                        {{"periods", &ical.periods}, {"days", &ical.goodDays}, {"phases", &ical.phases}});
 }
 
 ParsedCommand parseIcal(const std::vector<std::string>& arguments) {
@@ -519,24 +524,12 @@ std::optional<CalendarBoxes> parseCalendarBoxes(const std::string& text) {
     if (text == "none") {
         return boxes;
     }
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string name = text.substr(start, comma - start);
-        if (name == "prediction") {
-            boxes.prediction = true;
-        } else if (name == "sun") {
-            boxes.sun = true;
-        } else if (name == "moon") {
-            boxes.moon = true;
-        } else if (name == "periods") {
-            boxes.periods = true;
-        } else if (name == "phases") {
-            boxes.phases = true;
-        } else {
-            return std::nullopt;
-        }
-        start = comma + 1;
+    if (!readFlagList(text, {{"prediction", &boxes.prediction},
+                             {"sun", &boxes.sun},
+                             {"moon", &boxes.moon},
+                             {"periods", &boxes.periods},
+                             {"phases", &boxes.phases}})) {
+        return std::nullopt;
     }
     return boxes;
 }
