@@ -4,6 +4,7 @@
 #include "daily_refresh.h"
 #include "entry_number.h"
 #include "trip_date_check.h"
+#include "vector_state.h"
 
 #include <QDir>
 #include <algorithm>
@@ -152,6 +153,8 @@ std::vector<TripRecord> readTripLog(const QString& folder, const TripPlace& plac
     dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
     std::vector<TripAlmanac> almanacs;
     almanacs.reserve(dates.size());
+    // Reading the folder can leave the vector registers in a state that slows every sine after it.
+    releaseUpperVectorState();
     AlmanacDay day = placeContext(place);
     for (const DateSerial date : dates) {
         almanacs.push_back(computeAlmanac(day, place, date));

@@ -6,6 +6,7 @@
 #include "custom_zone.h"
 #include "date_offsets.h"
 #include "day_record.h"
+#include "journal_command.h"
 #include "phase_table.h"
 #include "places_command.h"
 #include "terminal_text.h"
@@ -379,6 +380,14 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 return runRange(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
                 return runCalendar(command, out, err, environment);
+            } else if constexpr (std::is_same_v<T, JournalCommand>) {
+                const auto resolved = resolveObserver(command.location, environment, err);
+                if (!resolved) {
+                    return kBadInput;
+                }
+                const TripPlace place{resolved->observer, resolved->offsets, resolved->moonNorth, {}};
+                return runJournal(command, place,
+                                  environment.journalFolder ? environment.journalFolder() : "", out, err);
             } else if constexpr (std::is_same_v<T, PlacesCommand>) {
                 std::string text;
                 if (!appendPlaces(command, text, err)) {
