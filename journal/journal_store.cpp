@@ -1,6 +1,7 @@
 #include "journal_store.h"
 
 #include "entry_number.h"
+#include "file_move.h"
 #include "journal_file.h"
 #include "safe_file.h"
 
@@ -89,4 +90,93 @@ int JournalStore::lastEntryNumber() const {
         }
     }
     return last;
+}
+
+QString JournalStore::deletedFolder() const {
+    return QDir(folder_).filePath(QStringLiteral("deleted"));
+}
+
+namespace {
+
+/// The name a put-away file takes: the entry's own name, then "jour5-2.dat", "jour5-3.dat"...
+QString deletedName(int number, int attempt) {
+    if (attempt == 1) {
+        return JournalStore::fileName(number);
+    }
+    return QStringLiteral("jour%1-%2.dat").arg(number).arg(attempt);
+}
+
+// Names tried before giving up: a folder with this many put-away copies of one entry is not one the
+// program made.
+constexpr int kMaxDeletedNames = 10000;
+
+bool nameTaken(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+} // namespace
+
+JournalStore::MoveResult JournalStore::moveToDeleted(int number) const {
+    MoveResult result;
+    const QFileInfo info(filePath(number));
+    if (!nameTaken(info.filePath())) {
+        result.error = QStringLiteral("Entry %1 has no file.").arg(number);
+        return result;
+    }
+    if (info.isDir()) {
+        result.error = QStringLiteral("%1 is a folder, not an entry file.").arg(info.filePath());
+        return result;
+    }
+    const QString deleted = deletedFolder();
+    if (!QDir().mkpath(deleted)) {
+        result.error = QStringLiteral("The folder %1 could not be created.").arg(deleted);
+        return result;
+    }
+    for (int attempt = 1; attempt <= kMaxDeletedNames; ++attempt) {
+        const QString target = QDir(deleted).filePath(deletedName(number, attempt));
+        if (nameTaken(target)) {
+            continue;
+        }
+        const FileMoveResult move = moveFileWithoutReplacing(info.filePath(), target);
+        if (move.moved) {
+            result.moved = true;
+            result.deletedPath = target;
+            return result;
+        }
+        // Taken since the test above: the next name.
+        if (!move.targetTaken) {
+            result.error = move.reason;
+            return result;
+        }
+    }
+    result.error =
+        QStringLiteral("The folder %1 has no free name left for entry %2.").arg(deleted).arg(number);
+    return result;
+}
+
+JournalStore::MoveResult JournalStore::restoreDeleted(int number, const QString& deletedPath) const {
+    MoveResult result;
+    const QFileInfo put(deletedPath);
+    // Only what moveToDeleted put away comes back: a file directly inside the deleted folder.
+    const QString putFolder = QFileInfo(put.absolutePath()).canonicalFilePath();
+    if (putFolder.isEmpty() || putFolder != QFileInfo(deletedFolder()).canonicalFilePath() || put.isDir() ||
+        !nameTaken(put.filePath())) {
+        result.error = QStringLiteral("%1 is not a file in the journal's deleted folder.").arg(deletedPath);
+        return result;
+    }
+    const QString target = filePath(number);
+    const QString again = QStringLiteral("Entry %1 has a file again; it was not replaced.").arg(number);
+    if (nameTaken(target)) {
+        result.error = again;
+        return result;
+    }
+    const FileMoveResult move = moveFileWithoutReplacing(put.filePath(), target);
+    if (!move.moved) {
+        result.error = move.targetTaken ? again : move.reason;
+        return result;
+    }
+    result.moved = true;
+    result.deletedPath = put.filePath();
+    return result;
 }

@@ -28,6 +28,12 @@ public:
         QString error; ///< why not
     };
 
+    struct MoveResult {
+        bool moved = false;
+        QString error;       ///< why not
+        QString deletedPath; ///< where the file now lies in the deleted folder
+    };
+
     explicit JournalStore(QString folder);
 
     /// "journal" in the user's data folder for this program.
@@ -45,6 +51,16 @@ public:
     SaveResult save(int number, const biteclock::JournalEntry& entry) const;
     /// The highest entry number that has a file; 0 when there is none.
     int lastEntryNumber() const;
+
+    /// "deleted" inside the journal folder.
+    QString deletedFolder() const;
+    /// Moves the entry's file, byte for byte, into "deleted" inside the journal folder (made when
+    /// missing); a name already taken there gets a distinct name ("jour5-2.dat", "jour5-3.dat"...).
+    /// Nothing is destroyed: no file is ever replaced.
+    MoveResult moveToDeleted(int number) const;
+    /// Moves a file moveToDeleted put away back to its entry number; refused (error) when that number
+    /// has a file again, or when the path does not name a file directly inside the deleted folder.
+    MoveResult restoreDeleted(int number, const QString& deletedPath) const;
 
 private:
     QString folder_;

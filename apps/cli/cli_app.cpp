@@ -9,6 +9,7 @@
 #include "day_span.h"
 #include "fishing_calendar.h"
 #include "ical_file.h"
+#include "journal_command.h"
 #include "phase_table.h"
 #include "places_command.h"
 #include "terminal_text.h"
@@ -415,6 +416,18 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 return runIcal(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
                 return runCalendar(command, out, err, environment);
+            } else if constexpr (std::is_same_v<T, JournalCommand>) {
+                const auto place = [&]() -> std::optional<TripPlace> {
+                    const auto resolved = resolveObserver(command.location, environment, err);
+                    if (!resolved) {
+                        return std::nullopt;
+                    }
+                    return TripPlace{resolved->observer, resolved->offsets, resolved->moonNorth, {}};
+                };
+                const std::string folder = command.folder              ? *command.folder
+                                           : environment.journalFolder ? environment.journalFolder()
+                                                                       : std::string();
+                return runJournal(command, folder, place, out, err);
             } else if constexpr (std::is_same_v<T, PlacesCommand>) {
                 std::string text;
                 if (!appendPlaces(command, text, err)) {

@@ -43,6 +43,8 @@ struct CliEnvironment {
     /// The print window's last choices: its data boxes and whether its paper is US Letter.
     std::function<CalendarBoxes()> calendarBoxes;
     std::function<bool()> letterPaper;
+    /// The folder Biteclock's journal window keeps its entries in.
+    std::function<std::string()> journalFolder;
 };
 
 /// Runs the command line: output to `out`, one line per problem or note to `err`. Returns the exit

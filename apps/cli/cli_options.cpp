@@ -1,6 +1,8 @@
 #include "cli_options.h"
 
+#include "journal_options.h"
 #include "number_options.h"
+#include "option_reader.h"
 #include "terminal_text.h"
 
 #include <algorithm>
@@ -30,10 +32,6 @@ std::string quoted(const std::string& text) {
     return quotedForTerminal(text);
 }
 
-bool isHelpOption(const std::string& option) {
-    return option == "--help" || option == "-h";
-}
-
 // A comma-separated list of names, each setting its flag; false at a name that has none (an empty
 // one included).
 bool readFlagList(const std::string& text, std::initializer_list<std::pair<std::string_view, bool*>> flags) {
@@ -52,49 +50,8 @@ bool readFlagList(const std::string& text, std::initializer_list<std::pair<std::
     return true;
 }
 
-// Walks the options of one command; the first problem is kept.
-class OptionReader {
-public:
-    OptionReader(const std::vector<std::string>& arguments, std::size_t first)
-        : args_(arguments)
-        , next_(first) {}
+} // namespace
 
-    // Options are read from left to right until the first problem or the first --help.
-    bool done() const { return next_ >= args_.size() || !error_.empty() || help_; }
-    const std::string& error() const { return error_; }
-    bool helpWanted() const { return help_; }
-
-    /// True, and reading ends, when the option asks for the usage. An option's value is never
-    /// taken for one: "--location --help" names a location "--help".
-    bool help(const std::string& option) {
-        help_ = help_ || isHelpOption(option);
-        return help_;
-    }
-
-    std::string take() { return args_[next_++]; }
-
-    std::optional<std::string> value(const std::string& option) {
-        if (next_ >= args_.size()) {
-            fail(option + ": a value is missing");
-            return std::nullopt;
-        }
-        return args_[next_++];
-    }
-
-    void fail(const std::string& message) {
-        if (error_.empty()) {
-            error_ = message;
-        }
-    }
-
-private:
-    const std::vector<std::string>& args_;
-    std::size_t next_;
-    std::string error_;
-    bool help_ = false;
-};
-
-// Reads one location option if `option` is one; returns false when it is not.
 bool readLocationOption(OptionReader& reader, const std::string& option, LocationOptions& location,
                         bool offsetOnly) {
     if (option == "--gmt") {
@@ -190,6 +147,8 @@ bool readFormatOption(OptionReader& reader, const std::string& option, OutputFor
     return true;
 }
 
+namespace {
+
 std::optional<DateSerial> readDate(OptionReader& reader, const std::string& option) {
     const auto v = reader.value(option);
     if (!v) {
@@ -214,6 +173,8 @@ std::string locationConflict(const LocationOptions& l) {
     return {};
 }
 
+} // namespace
+
 ParsedCommand finish(const OptionReader& reader, Command command) {
     if (reader.helpWanted()) {
         return {HelpCommand{}, {}};
@@ -235,6 +196,8 @@ ParsedCommand finish(const OptionReader& reader, Command command) {
     }
     return {std::move(command), {}};
 }
+
+namespace {
 
 ParsedCommand parseDay(const std::vector<std::string>& arguments) {
     DayCommand day;
@@ -559,7 +522,7 @@ std::optional<DateSerial> parseIsoDate(const std::string& text) {
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         return {std::nullopt,
-                "a command is missing: day, range, ical, table, calendar or places (see --help)"};
+                "a command is missing: day, range, ical, table, calendar, places or journal (see --help)"};
     }
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -589,8 +552,11 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (command == "ical") {
         return parseIcal(arguments);
     }
+    if (command == "journal") {
+        return parseJournal(arguments);
+    }
     return {std::nullopt, "unknown command " + quoted(command) +
-                              ": expected day, range, ical, table, calendar or places (see --help)"};
+                              ": expected day, range, ical, table, calendar, places or journal (see --help)"};
 }
 
 } // namespace biteclock::cli

@@ -88,11 +88,21 @@ struct PlacesCommand {
     OutputFormat format = OutputFormat::Text; ///< text or JSON Lines
 };
 
+/// The trips of Biteclock's fishing journal, each with the almanac of its date at the place.
+struct JournalCommand {
+    enum class Action { List, Export, Stats };
+    Action action = Action::List;
+    OutputFormat format = OutputFormat::Text; ///< list: text, json or csv; stats: text or json
+    std::optional<std::string> folder;        ///< Biteclock's own journal folder when not given
+    std::string output;                       ///< export: the CSV file, "-" for standard output
+    LocationOptions location;
+};
+
 struct HelpCommand {};
 struct VersionCommand {};
 
 using Command = std::variant<DayCommand, RangeCommand, TableCommand, CalendarCommand, PlacesCommand,
-                             IcalCommand, HelpCommand, VersionCommand>;
+                             IcalCommand, JournalCommand, HelpCommand, VersionCommand>;
 
 /// A parsed command line, or one line saying what was wrong.
 struct ParsedCommand {

@@ -1,5 +1,6 @@
 // biteclock-cli: the almanac on the command line.
 #include "cli_app.h"
+#include "journal_store.h"
 #include "print_settings.h"
 #include "qt_time_zone_source.h"
 #include "refresh_place.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
@@ -91,5 +93,10 @@ int main(int argc, char* argv[]) {
         return biteclock::cli::CalendarBoxes{o.prediction, o.sunrise, o.moonrise, o.majorMinor, o.newFull};
     };
     environment.letterPaper = [&store] { return PrintSettings(store).load().paperText == kLetterPaperText; };
+    environment.journalFolder = [] {
+        // The folder of the Biteclock window's journal, whatever this program is called.
+        QCoreApplication::setApplicationName(QStringLiteral("Biteclock"));
+        return QFile::encodeName(JournalStore::defaultFolder()).toStdString();
+    };
     return biteclock::cli::runCli(arguments, std::cout, std::cerr, environment);
 }

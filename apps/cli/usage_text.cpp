@@ -37,6 +37,18 @@ Commands:
          The towns whose name contains NAME (accents optional), best first: name, state,
          country, latitude, longitude, zone and population. "NAME, PART" keeps the towns whose
          state or country contains PART ("Portland, Maine").
+  journal list [--format text|json|csv] [--folder DIR] [LOCATION]
+         Every entry of Biteclock's fishing journal with the almanac of its date at the place:
+         moon age, prediction and the four fishing periods. Damaged and unreadable entry files
+         are listed as such. JSON is one object per entry (JSON Lines).
+  journal export --output FILE.csv|- [--folder DIR] [LOCATION]
+         The same as CSV (UTF-8, CR LF line ends, a header row): every field of the entry files
+         plus the almanac of each date. The file appears only once it is complete.
+  journal stats [--format text|json] [--folder DIR] [LOCATION]
+         Trips, good catches and the average quantity of fish by the prediction of the date, by
+         the Moon's phase, and by whether the trip time (such as 06:00-10:00 or 6am-10am) meets a
+         major or minor period. Groups of fewer than 5 trips are marked.
+         DIR is Biteclock's journal folder when not given.
 
 Location (whatever is not given comes from the current location stored by Biteclock, as
 its window computes with it):

@@ -1,5 +1,5 @@
-# Bash completion for biteclock-cli: commands, options, their fixed values, PDF file names and the
-# names of the locations saved in Biteclock. Needs nothing beyond bash itself.
+# Bash completion for biteclock-cli: commands, options, their fixed values, PDF and CSV file names,
+# folders, and the names of the locations saved in Biteclock. Needs nothing beyond bash itself.
 
 # The saved location names, one per line, read from Biteclock's settings file as Qt writes it:
 # "Locations\place%28N%29=NAME" lines of the [Settings] section, the name quoted when it holds
@@ -47,17 +47,26 @@ _biteclock_cli() {
     COMPREPLY=()
 
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "day range ical table calendar places help --help --version" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "day range ical table calendar places journal help --help --version" -- "$cur")
         return 0
     fi
     local command=${COMP_WORDS[1]}
+    # The journal's commands take a second word: list, export or stats.
+    if [[ $command == journal ]]; then
+        if ((COMP_CWORD == 2)); then
+            mapfile -t COMPREPLY < <(compgen -W "list export stats" -- "$cur")
+            return 0
+        fi
+        command="journal ${COMP_WORDS[2]}"
+    fi
 
     case $prev in
     --format)
         case $command in
         range) mapfile -t COMPREPLY < <(compgen -W "json csv" -- "$cur") ;;
         day | table) mapfile -t COMPREPLY < <(compgen -W "text json csv" -- "$cur") ;;
-        places) mapfile -t COMPREPLY < <(compgen -W "text json" -- "$cur") ;;
+        places | "journal stats") mapfile -t COMPREPLY < <(compgen -W "text json" -- "$cur") ;;
+        "journal list") mapfile -t COMPREPLY < <(compgen -W "text json csv" -- "$cur") ;;
         esac
         return 0
         ;;
@@ -90,7 +99,13 @@ _biteclock_cli() {
         compopt -o filenames 2>/dev/null
         local pattern='!*.[pP][dD][fF]'
         [[ $command == ical ]] && pattern='!*.[iI][cC][sS]'
+        [[ $command == journal* ]] && pattern='!*.[cC][sS][vV]'
         mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X "$pattern" -- "$cur")
+        return 0
+        ;;
+    --folder)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
         return 0
         ;;
     --location)
@@ -121,6 +136,8 @@ _biteclock_cli() {
     table) options="--year --gmt --tz --place --format --help" ;;
     calendar) options="--month --output --paper --with --lat --lon --gmt --tz --place --location --south --help" ;;
     places) options="--format --help" ;;
+    "journal list" | "journal stats") options="--format --folder $location --help" ;;
+    "journal export") options="--output --folder $location --help" ;;
     *) return 0 ;;
     esac
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -10,6 +10,7 @@ source "$2"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export XDG_CONFIG_HOME=$home/config
+export XDG_DATA_HOME=$home/data
 failures=0
 
 fail() {
@@ -34,7 +35,7 @@ expect() {
     [[ $got == "$want" ]] || fail "'$*': expected [$want], got [$got]"
 }
 
-expect "--help --version calendar day help ical places range table" biteclock-cli ""
+expect "--help --version calendar day help ical journal places range table" biteclock-cli ""
 expect "--help --version" biteclock-cli --
 expect "day" biteclock-cli d
 expect "csv json text" biteclock-cli day --format ""
@@ -51,6 +52,11 @@ expect "prediction,moon,periods prediction,moon,phases" biteclock-cli calendar -
 expect "--format --gmt --help --place --tz --year" biteclock-cli table --
 expect "--format --help" biteclock-cli places Paris --
 expect "json text" biteclock-cli places Paris --format ""
+expect "export list stats" biteclock-cli journal ""
+expect "csv json text" biteclock-cli journal list --format ""
+expect "json text" biteclock-cli journal stats --format ""
+expect "--folder --format --gmt --help --lat --location --lon --place --south --tz" biteclock-cli journal stats --
+expect "--folder --gmt --help --lat --location --lon --output --place --south --tz" biteclock-cli journal export --
 # Zone names from the tz database, and the computer's own zone.
 expect "America/New_York" biteclock-cli day --tz America/New_Y
 expect "local" biteclock-cli range --tz loc
@@ -64,6 +70,11 @@ touch "$home/out/march.pdf" "$home/out/notes.txt" "$home/out/APRIL.PDF"
 expect "$home/out/APRIL.PDF $home/out/march.pdf $home/out/pages" biteclock-cli calendar --output "$home/out/"
 touch "$home/out/trips.ics"
 expect "$home/out/pages $home/out/trips.ics" biteclock-cli ical --output "$home/out/"
+
+# CSV files and folders for the journal's export, folders for its --folder.
+touch "$home/out/trips.csv"
+expect "$home/out/pages $home/out/trips.csv" biteclock-cli journal export --output "$home/out/"
+expect "$home/out/pages" biteclock-cli journal list --folder "$home/out/"
 
 # Saved location names as Qt writes Biteclock's settings file: names with a comma or quotes are
 # quoted, a backslash and a quote inside are escaped, and non-ASCII text is plain UTF-8.
@@ -98,6 +109,15 @@ for command in day range ical table calendar; do
         [[ $option == --help ]] && continue
         error=$("$program" "$command" "$option" 2>&1 >/dev/null)
         [[ $error != *"unknown option"* ]] || fail "$command $option is offered but refused: $error"
+    done
+done
+for action in list export stats; do
+    options=$(complete_line biteclock-cli journal "$action" --)
+    offered+=" $options"
+    for option in $options; do
+        [[ $option == --help ]] && continue
+        error=$("$program" journal "$action" "$option" 2>&1 >/dev/null)
+        [[ $error != *"unknown option"* ]] || fail "journal $action $option is offered but refused: $error"
     done
 done
 for option in $("$program" --help | grep -o -- '--[a-z]\+' | sort -u); do
