@@ -44,28 +44,6 @@ int openTemporary(const QByteArray& target, QByteArray& name) {
     return -1;
 }
 
-// The bytes into the open temporary file, flushed and synced; false with the reason.
-bool fillTemporary(int fd, QByteArrayView bytes, QString& reason) {
-    {
-        // Unbuffered: a write cut short by a full disk returns the bytes it took without an error,
-        // and only the next write, made at once by writeAllAndFlush(), tells why.
-        QFile file;
-        if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
-            reason = file.errorString();
-            return false;
-        }
-        if (!writeAllAndFlush(file, bytes, reason)) {
-            return false;
-        }
-    }
-    // A file system that cannot sync this file (EINVAL) has nothing more to write out.
-    if (::fdatasync(fd) != 0 && errno != EINVAL) {
-        reason = systemError(errno);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool writeAllAndFlush(QIODevice& device, QByteArrayView bytes, QString& reason) {
@@ -88,66 +66,117 @@ bool writeAllAndFlush(QIODevice& device, QByteArrayView bytes, QString& reason) 
     return true;
 }
 
-SafeFileResult writeFileSafely(const QByteArray& nativePath, QByteArrayView bytes) {
-    SafeFileResult result;
-    if (nativePath.isEmpty() || nativePath.contains('\0')) {
-        result.reason = QStringLiteral("The file name is empty or holds a zero byte.");
-        return result;
+SafeFileWriter::SafeFileWriter(const QString& path)
+    : SafeFileWriter(QFile::encodeName(path)) {}
+
+SafeFileWriter::SafeFileWriter(QByteArray nativePath)
+    : target_(std::move(nativePath)) {
+    failed_ = true;
+    if (target_.isEmpty() || target_.contains('\0')) {
+        result_.reason = QStringLiteral("The file name is empty or holds a zero byte.");
+        return;
     }
-    QByteArray target = nativePath;
     bool replacing = false;
     mode_t mode = 0;
     struct stat entry {};
-    if (::lstat(target.constData(), &entry) == 0) {
+    if (::lstat(target_.constData(), &entry) == 0) {
         struct stat file {};
-        if (::stat(target.constData(), &file) != 0 || !S_ISREG(file.st_mode)) {
-            result.notRegularFile = true;
-            result.reason = QStringLiteral("It is not a regular file.");
-            return result;
+        if (::stat(target_.constData(), &file) != 0 || !S_ISREG(file.st_mode)) {
+            result_.notRegularFile = true;
+            result_.reason = QStringLiteral("It is not a regular file.");
+            return;
         }
         if (S_ISLNK(entry.st_mode)) {
-            const std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.constData(), nullptr),
+            const std::unique_ptr<char, decltype(&std::free)> real(::realpath(target_.constData(), nullptr),
                                                                    &std::free);
             if (!real) {
-                result.reason = systemError(errno);
-                return result;
+                result_.reason = systemError(errno);
+                return;
             }
-            target = QByteArray(real.get());
+            target_ = QByteArray(real.get());
         }
         replacing = true;
         mode = file.st_mode & 0777;
     } else if (errno != ENOENT) {
-        result.reason = systemError(errno);
-        return result;
+        result_.reason = systemError(errno);
+        return;
     }
-
-    QByteArray temporary;
-    const int fd = openTemporary(target, temporary);
-    if (fd < 0) {
-        result.reason = systemError(errno);
-        return result;
+    fd_ = openTemporary(target_, temporary_);
+    if (fd_ < 0) {
+        result_.reason = systemError(errno);
+        return;
     }
     if (replacing) {
         // As QSaveFile does: the replaced file keeps its permissions where they can be set.
-        static_cast<void>(::fchmod(fd, mode));
+        static_cast<void>(::fchmod(fd_, mode));
     }
-    QString reason;
-    bool ok = fillTemporary(fd, bytes, reason);
-    if (::close(fd) != 0 && errno != EINTR && ok) {
+    failed_ = false;
+}
+
+SafeFileWriter::~SafeFileWriter() {
+    discard();
+}
+
+void SafeFileWriter::discard() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+        ::unlink(temporary_.constData());
+    }
+}
+
+bool SafeFileWriter::write(QByteArrayView bytes) {
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    // A write cut short by a full disk returns the bytes it took without an error; the next one,
+    // made at once, tells why.
+    while (!failed_ && left > 0) {
+        const ssize_t written = ::write(fd_, data, static_cast<std::size_t>(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            failed_ = true;
+            result_.reason = systemError(written < 0 ? errno : ENOSPC);
+            break;
+        }
+        data += written;
+        left -= written;
+    }
+    return !failed_;
+}
+
+SafeFileResult SafeFileWriter::finish() {
+    if (failed_) {
+        discard();
+        return result_;
+    }
+    // A file system that cannot sync this file (EINVAL) has nothing more to write out.
+    bool ok = ::fdatasync(fd_) == 0 || errno == EINVAL;
+    QString reason = ok ? QString() : systemError(errno);
+    if (::close(fd_) != 0 && errno != EINTR && ok) {
         ok = false;
         reason = systemError(errno);
     }
-    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+    fd_ = -1;
+    if (ok && ::rename(temporary_.constData(), target_.constData()) != 0) {
         ok = false;
         reason = systemError(errno);
     }
+    failed_ = true; // finished: nothing more is written
     if (!ok) {
-        ::unlink(temporary.constData());
-        result.reason = reason;
-        return result;
+        ::unlink(temporary_.constData());
+        result_.reason = reason;
+        return result_;
     }
-    result.written = true;
-    return result;
+    result_.written = true;
+    return result_;
+}
+
+SafeFileResult writeFileSafely(const QByteArray& nativePath, QByteArrayView bytes) {
+    SafeFileWriter writer(nativePath);
+    writer.write(bytes);
+    return writer.finish();
 }
 
 SafeFileResult writeFileSafely(const QString& path, QByteArrayView bytes) {

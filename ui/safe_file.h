@@ -16,6 +16,33 @@ struct SafeFileResult {
     QString reason;
 };
 
+/// A file written in pieces, whole or not at all (see writeFileSafely): the pieces go to a new file
+/// beside the target, and only finish() puts it in the target's place. An unfinished writer, when
+/// it is destroyed, removes its new file and leaves the target as it was.
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(QByteArray nativePath);
+    explicit SafeFileWriter(const QString& path);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    /// Appends a piece; false once any piece could not be written (why is told by finish()).
+    bool write(QByteArrayView bytes);
+    /// Syncs the new file to the disk and renames it over the target; after any failure the new
+    /// file is removed instead. Call once.
+    SafeFileResult finish();
+
+private:
+    void discard();
+
+    QByteArray target_;
+    QByteArray temporary_;
+    int fd_ = -1;
+    SafeFileResult result_;
+    bool failed_ = false;
+};
+
 /// Writes `bytes` as the file `nativePath` (the file system's own bytes, kept exactly as given) whole or
 /// not at all. The bytes go to a new file in the same folder, which is flushed and synced to the disk
 /// and only then renamed over the old file; after any failure the new file is removed and the old one

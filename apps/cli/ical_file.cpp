@@ -27,11 +27,16 @@ bool writeIcalFile(const IcalFile& file, std::ostream& standardOutput, std::stri
         }
         return true;
     }
-    const FishingCalendarText text = fishingCalendarText(request, *file.offsets);
-    // The name's own bytes: a name that is not UTF-8 must not be turned into another one.
-    const SafeFileResult written =
-        writeFileSafely(QByteArray::fromStdString(file.output),
-                        QByteArrayView(text.text.data(), static_cast<qsizetype>(text.text.size())));
+    // Written as it is made, into a new file that takes the name only once it is complete.
+    SafeFileWriter writer(QByteArray::fromStdString(file.output));
+    long events = 0;
+    writeFishingCalendar(
+        request, *file.offsets,
+        [&writer](std::string& block) {
+            return writer.write(QByteArrayView(block.data(), static_cast<qsizetype>(block.size())));
+        },
+        events);
+    const SafeFileResult written = writer.finish();
     if (!written.written) {
         error = terminalSafe(file.output) +
                 " could not be written: " + terminalSafe(written.reason.toStdString());

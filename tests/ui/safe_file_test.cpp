@@ -140,6 +140,44 @@ TEST_F(SafeFileTest, AFileSizeLimitActsAsAFullDiskAnywhere) {
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("entry.dat")});
 }
 
+TEST_F(SafeFileTest, AFileWrittenInPiecesAppearsOnlyWhenFinished) {
+    const QString target = path(QStringLiteral("fishing.ics"));
+    ASSERT_TRUE(writeFileSafely(target, QByteArrayView("the old calendar")).written);
+    {
+        SafeFileWriter writer(target);
+        EXPECT_TRUE(writer.write(QByteArrayView("BEGIN:VCALENDAR\r\n")));
+        EXPECT_TRUE(writer.write(QByteArrayView("END:VCALENDAR\r\n")));
+        // Not finished: left behind, it is removed and the old file stays.
+        EXPECT_EQ(entries(dir.path()).size(), 2);
+        EXPECT_EQ(contents(target), "the old calendar");
+    }
+    EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("fishing.ics")});
+    EXPECT_EQ(contents(target), "the old calendar");
+
+    SafeFileWriter writer(target);
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(writer.write(QByteArrayView("0123456789")));
+    }
+    ASSERT_TRUE(writer.finish().written);
+    EXPECT_EQ(contents(target), QByteArray("0123456789").repeated(1000));
+    EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("fishing.ics")});
+
+    // A piece that fails ends the writing; finishing then tells why and keeps the old file.
+    SafeFileResult result;
+    {
+        const FileSizeLimit limit(4096);
+        SafeFileWriter limited(target);
+        EXPECT_TRUE(limited.write(QByteArrayView("small")));
+        EXPECT_FALSE(limited.write(big));
+        EXPECT_FALSE(limited.write(QByteArrayView("more")));
+        result = limited.finish();
+    }
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.reason, QStringLiteral("File too large"));
+    EXPECT_EQ(contents(target), QByteArray("0123456789").repeated(1000));
+    EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("fishing.ics")});
+}
+
 TEST_F(SafeFileTest, NamesTakenByAnythingButARegularFileAreRefusedAndLeftAlone) {
     const QString fifo = path(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
