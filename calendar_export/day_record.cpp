@@ -136,8 +136,9 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 void appendCsvField(std::string& out, std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+                       (!text.empty() && (blank(text.front()) || blank(text.back())));
     if (!quote) {
         out += text;
         return;

@@ -56,7 +56,7 @@ void appendText(std::string& out, const DayRecord& r);
 
 /// JSON string escaping (quotes, backslashes, control characters).
 void appendJsonString(std::string& out, std::string_view text);
-/// A CSV field, quoted when it holds a comma, a quote, a line break or blanks at either end.
+/// A CSV field, quoted when it holds a comma, a quote, a line break or blanks or tabs at either end.
 void appendCsvField(std::string& out, std::string_view text);
 
 } // namespace biteclock

@@ -261,6 +261,18 @@ std::string spanProblem(const std::string& command, const SpanOptions& span) {
     return {};
 }
 
+// The span into the command once every option is read; the problem when it is incomplete.
+template <typename SpanCommand>
+std::string takeSpan(const std::string& command, const SpanOptions& span, SpanCommand& into) {
+    std::string problem = spanProblem(command, span);
+    if (problem.empty()) {
+        into.from = *span.from;
+        into.days = *span.days;
+        into.jobs = span.jobs.value_or(0);
+    }
+    return problem;
+}
+
 ParsedCommand parseRange(const std::vector<std::string>& arguments) {
     RangeCommand range;
     SpanOptions span;
@@ -277,12 +289,9 @@ ParsedCommand parseRange(const std::vector<std::string>& arguments) {
         }
     }
     if (reader.error().empty() && !reader.helpWanted()) {
-        if (std::string problem = spanProblem("range", span); !problem.empty()) {
+        if (std::string problem = takeSpan("range", span, range); !problem.empty()) {
             return {std::nullopt, std::move(problem)};
         }
-        range.from = *span.from;
-        range.days = *span.days;
-        range.jobs = span.jobs.value_or(0);
     }
     return finish(reader, range);
 }
@@ -332,12 +341,9 @@ ParsedCommand parseIcal(const std::vector<std::string>& arguments) {
         }
     }
     if (reader.error().empty() && !reader.helpWanted()) {
-        if (std::string problem = spanProblem("ical", span); !problem.empty()) {
+        if (std::string problem = takeSpan("ical", span, ical); !problem.empty()) {
             return {std::nullopt, std::move(problem)};
         }
-        ical.from = *span.from;
-        ical.days = *span.days;
-        ical.jobs = span.jobs.value_or(0);
     }
     return finish(reader, ical);
 }

@@ -53,29 +53,6 @@ std::string statusNote(const TripRecord& trip) {
     return note + "]";
 }
 
-struct FieldOfEntry {
-    const char* key;
-    std::string JournalEntry::*field;
-};
-
-constexpr FieldOfEntry kEntryFields[] = {
-    {"day", &JournalEntry::day},
-    {"month", &JournalEntry::month},
-    {"year", &JournalEntry::year},
-    {"notes", &JournalEntry::notes},
-    {"temperature", &JournalEntry::temperature},
-    {"trip_time", &JournalEntry::tripTime},
-    {"tide_type", &JournalEntry::tideType},
-    {"wind_strength", &JournalEntry::windStrength},
-    {"quantity", &JournalEntry::quantity},
-    {"wind", &JournalEntry::windDirection},
-    {"tide", &JournalEntry::tideState},
-    {"catch", &JournalEntry::catchRating},
-    {"position_1", &JournalEntry::position1},
-    {"position_2", &JournalEntry::position2},
-    {"best_time", &JournalEntry::bestTime},
-};
-
 void appendKey(std::string& out, const char* key) {
     out += ",\"";
     out += key;
@@ -211,8 +188,8 @@ std::string journalListJson(const std::vector<TripRecord>& trips) {
         appendTextOrNull(out, "rise_minor", a ? std::optional(trimmedBlanks(a->riseMinor)) : std::nullopt);
         appendTextOrNull(out, "set_minor", a ? std::optional(trimmedBlanks(a->setMinor)) : std::nullopt);
         appendNumberOrNull(out, "utc_offset", a ? std::optional(a->utcOffsetHours) : std::nullopt);
-        for (const FieldOfEntry& f : kEntryFields) {
-            appendKey(out, f.key);
+        for (const TripFileColumn& f : kTripFileColumns) {
+            appendKey(out, f.name);
             appendJsonString(out, trip.entry.*f.field);
         }
         out += "}\n";
