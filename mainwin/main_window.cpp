@@ -9,6 +9,7 @@
 #include "date_rules.h"
 #include "date_serial.h"
 #include "distance_gauge.h"
+#include "file_chooser.h"
 #include "find_place_field.h"
 #include "graph_days.h"
 #include "graph_fill.h"
@@ -24,6 +25,7 @@
 #include "settings_panel.h"
 #include "spinner.h"
 #include "stored_location.h"
+#include "trips_window.h"
 #include "version.h"
 #include "zone_chooser.h"
 
@@ -73,7 +75,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     , mainSettings_(services.store)
     , day_(biteclock::AlmanacFlavour::Main, platformClockDesignators())
     , colours_(services.colours)
-    , printers_(services.printers) {
+    , printers_(services.printers)
+    , files_(services.files) {
     if (colours_ == nullptr) {
         desktopColours_ = std::make_unique<QtColourChooser>();
         colours_ = desktopColours_.get();
@@ -81,6 +84,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     if (printers_ == nullptr) {
         desktopPrinters_ = std::make_unique<QtPrintService>();
         printers_ = desktopPrinters_.get();
+    }
+    if (files_ == nullptr) {
+        desktopFiles_ = std::make_unique<DesktopFileChooser>();
+        files_ = desktopFiles_.get();
     }
     // The tray companion finds this program (and its pictures) through the folder stored here.
     shared_.setProgramFolder(programFolder_);
@@ -258,6 +265,9 @@ void MainWindow::datrep() {
         mainSettings_.setDayFirst(true);
     }
     MSChart1->hideSelectedDate();
+    if (trips_ != nullptr) {
+        trips_->setMonthFirst(monthFirst_);
+    }
     if (!windowLoading_) {
         graph();
     }

@@ -11,6 +11,7 @@
 #include "settings_store.h"
 #include "shared_settings.h"
 #include "time_zone.h"
+#include "trip_log.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -21,6 +22,7 @@
 
 class ActivationWatcher;
 class ColourChooser;
+class FileChooser;
 class JournalWindow;
 class PrintCalendarWindow;
 class PrintService;
@@ -32,6 +34,7 @@ class QPushButton;
 class QStackedWidget;
 class SettingsPanel;
 class Spinner;
+class TripsWindow;
 
 /// Everything the main window talks to outside itself.
 struct MainWindowServices {
@@ -45,6 +48,7 @@ struct MainWindowServices {
     ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
     PrintService* printers = nullptr; ///< where calendars are printed; the desktop's printers when none
     QString journalFolder = {};       ///< the journal's files; the user's data folder when empty
+    FileChooser* files = nullptr;     ///< where exports are saved; the desktop's file dialog when none
 };
 
 /// The daily almanac: the date group, the day's sun, Moon and fishing values, the prediction and the
@@ -102,6 +106,10 @@ public:
     void Command1_Click();
     /// "&Print Calendar": opens the print window, or brings the open one to the front.
     void mnuprintcal_Click();
+    /// "&Trips...": shows the list of every trip, made once and kept.
+    void mnutrips_Click();
+    /// Shows the journal window on entry `number`.
+    void openJournalAt(int number);
 
     biteclock::AlmanacDay& almanac() { return day_; }
     const biteclock::AlmanacDay& almanac() const { return day_; }
@@ -114,6 +122,8 @@ public:
     const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
     /// The journal window once it has been opened.
     JournalWindow* journalWindow() const { return journal_; }
+    /// The trips window once it has been opened.
+    TripsWindow* tripsWindow() const { return trips_; }
     /// The print window while it is open.
     PrintCalendarWindow* printWindow() const;
 
@@ -127,6 +137,7 @@ public:
     /// How many times the daily refresh has run.
     int refreshCount() const { return refreshCount_; }
 
+    QAction* mnutrips = nullptr;
     QAction* mnuprintcal = nullptr;
     QAction* mnualarm = nullptr;
     QAction* mnurevmoon = nullptr;
@@ -158,6 +169,9 @@ private:
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
     void closeSettingsPanel();
     void showPlaceInTitle(const QString& place);
+    void connectJournalToTrips();
+    /// Where the trips' dates are computed: the stored place, its zone, the Moon picture's hemisphere.
+    TripPlace currentTripPlace();
 
     SettingsStore& store_;
     MessageService& messages_;
@@ -181,11 +195,14 @@ private:
     ColourChooser* colours_ = nullptr;
     std::unique_ptr<PrintService> desktopPrinters_;
     PrintService* printers_ = nullptr;
+    std::unique_ptr<FileChooser> desktopFiles_;
+    FileChooser* files_ = nullptr;
     biteclock::DateSerial graphFirst_ = 0; ///< the date of the graph's first row
     QGroupBox* graphDaysFrame = nullptr;
     QStackedWidget* graphStack_ = nullptr; ///< the graph's page, or the settings panel in its place
     ActivationWatcher* watcher_ = nullptr;
     JournalWindow* journal_ = nullptr;
+    TripsWindow* trips_ = nullptr;
     QPointer<PrintCalendarWindow> printWindow_;
 
     bool monthFirst_ = false;
