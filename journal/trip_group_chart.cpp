@@ -66,7 +66,8 @@ void TripGroupChart::setGroups(const std::vector<TripGroup>& groups) {
     notes_.clear();
     QStringList labels;
     for (const TripGroup& group : groups_) {
-        labels.append(groupName(group) + QLatin1Char('\n') + tripCountText(group.trips));
+        // The axis draws its labels as rich text: the count goes on a line of its own.
+        labels.append(groupName(group).toHtmlEscaped() + QStringLiteral("<br>") + tripCountText(group.trips));
         std::optional<double> value;
         if (!group.tooFew()) {
             if (measure_ == GroupMeasure::GoodCatchShare) {

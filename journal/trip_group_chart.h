@@ -30,7 +30,8 @@ public:
     const std::vector<std::optional<double>>& barValues() const { return values_; }
     /// The words over each group's place: its bar's value, or why it has no bar.
     const QStringList& noteTexts() const { return notes_; }
-    /// The groups' labels along the bottom: the group and its number of trips.
+    /// The groups' labels along the bottom: the group and, on a line of its own, its number of trips
+    /// ("Good<br>6 trips").
     QStringList categoryLabels() const;
 
 protected:

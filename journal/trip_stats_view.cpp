@@ -72,9 +72,11 @@ TripStatsView::TripStatsView(QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(NoteColumn, QHeaderView::Stretch);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     table_->setAccessibleName(QStringLiteral("Trip groups"));
 
@@ -199,5 +201,4 @@ void TripStatsView::fillTable(const std::vector<TripGroup>& groups) {
             table_->item(row, column)->setToolTip(groupSummary(group));
         }
     }
-    table_->resizeColumnsToContents();
 }

@@ -391,8 +391,8 @@ QVariant TripsModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         return decoration(trip, column);
     case Qt::TextAlignmentRole:
-        if (column == NumberColumn || column == MoonAgeColumn ||
-            (column == QuantityColumn && fishQuantity(trip.entry.quantity))) {
+        // The Moon's age sits beside its picture.
+        if (column == NumberColumn || (column == QuantityColumn && fishQuantity(trip.entry.quantity))) {
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         }
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);

@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -76,6 +77,10 @@ TripsWindow::TripsWindow(QString journalFolder, PlaceSource place, MessageServic
     model_->setMonthFirst(monthFirst);
     filter_ = new TripsFilter(this);
     filter_->setSourceModel(model_);
+    statsTimer_ = new QTimer(this);
+    statsTimer_->setSingleShot(true);
+    statsTimer_->setInterval(0);
+    connect(statsTimer_, &QTimer::timeout, this, &TripsWindow::shownTripsSettled);
     buildControls();
     connectControls();
     fillYearBox();
@@ -368,8 +373,17 @@ void TripsWindow::shownTripsChanged() {
     updatePlaceholder();
     updateCount();
     updateActions();
+    // A new filter can remove and insert rows in many runs: the statistics are counted once after.
     statsStale_ = true;
-    if (tabs_->currentWidget() == statsView_) {
+    statsTimer_->start();
+}
+
+void TripsWindow::shownTripsSettled() {
+    if (!table_->selectionModel()->hasSelection() && filter_->rowCount() > 0) {
+        table_->selectionModel()->setCurrentIndex(filter_->index(0, 0), QItemSelectionModel::ClearAndSelect |
+                                                                            QItemSelectionModel::Rows);
+    }
+    if (statsStale_ && tabs_->currentWidget() == statsView_) {
         updateStats();
     }
 }

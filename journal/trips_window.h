@@ -20,6 +20,7 @@ class QStackedWidget;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
+class QTimer;
 class TripStatsView;
 class TripsFilter;
 class TripsModel;
@@ -107,6 +108,8 @@ private:
     std::vector<int> selectedEntryNumbers() const;
     void selectEntries(const std::vector<int>& numbers, std::optional<int> current);
     void shownTripsChanged();
+    /// After the shown rows changed: a row to work on, and the statistics counted again.
+    void shownTripsSettled();
     void fillYearBox();
     void updateActions();
     void updatePlaceholder();
@@ -147,4 +150,5 @@ private:
     QAction* undoAction_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QTimer* statsTimer_ = nullptr;
 };

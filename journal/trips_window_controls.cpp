@@ -164,9 +164,15 @@ QWidget* TripsWindow::buildListPage() {
 }
 
 void TripsWindow::connectControls() {
-    connect(filterBox_, &QLineEdit::textChanged, filter_, &TripsFilter::setFilterText);
-    connect(yearBox_, &QComboBox::activated, this,
-            [this](int index) { filter_->setYear(yearBox_->itemData(index).toInt()); });
+    // The statistics say which trips they count, whether or not the rows change.
+    connect(filterBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        filter_->setFilterText(text);
+        shownTripsChanged();
+    });
+    connect(yearBox_, &QComboBox::activated, this, [this](int index) {
+        filter_->setYear(yearBox_->itemData(index).toInt());
+        shownTripsChanged();
+    });
     connect(table_, &QTableView::activated, this, &TripsWindow::openTrip);
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TripsWindow::updateActions);
@@ -180,11 +186,7 @@ void TripsWindow::connectControls() {
     connect(reloadButton_, &QPushButton::clicked, this, &TripsWindow::reload);
     connect(exportButton_, &QPushButton::clicked, this, &TripsWindow::exportShownTrips);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
-        if (statsStale_) {
-            updateStats();
-        }
-    });
+    connect(tabs_, &QTabWidget::currentChanged, this, &TripsWindow::shownTripsSettled);
     connect(filter_, &QAbstractItemModel::rowsInserted, this, &TripsWindow::shownTripsChanged);
     connect(filter_, &QAbstractItemModel::rowsRemoved, this, &TripsWindow::shownTripsChanged);
     connect(filter_, &QAbstractItemModel::modelReset, this, &TripsWindow::shownTripsChanged);

@@ -15,6 +15,7 @@
 #include "trips_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -427,17 +428,26 @@ TEST_F(TripsWindowTest, TheStatisticsFollowTheFilterAndTheYear) {
     EXPECT_EQ(grouped, 60);
     EXPECT_TRUE(view.summaryText().contains(QStringLiteral("the whole journal")));
 
+    // Counted again once the filter has settled, also when the rows stay the same.
+    w.filterBox()->setText(QStringLiteral("lure"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.stats().trips, 30);
     w.filterBox()->setText(QStringLiteral("lures"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(view.stats().trips, 30);
     EXPECT_TRUE(view.summaryText().contains(QStringLiteral("\u201clures\u201d")));
     chooseYear(QStringLiteral("No date"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(view.stats().trips, 0);
     EXPECT_EQ(view.summaryText(), QStringLiteral("No trips to count."));
 
     // Changes while the list is in front reach the statistics when they come to the front.
     chooseYear(QStringLiteral("All years"));
+    QCoreApplication::processEvents();
     w.tabs()->setCurrentIndex(0);
     w.filterBox()->clear();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.stats().trips, 30);
     w.tabs()->setCurrentWidget(w.statsView());
     EXPECT_EQ(view.stats().trips, 61);
 }
@@ -488,8 +498,8 @@ TEST(TripStatsViewTest, AGroupOfFewerThanFiveTripsShowsWordsInsteadOfABar) {
                            QStringLiteral("50 %"), QStringLiteral("100 %")}));
     // Every group shows its count.
     EXPECT_EQ(share.categoryLabels(),
-              (QStringList{QStringLiteral("Poor\n3 trips"), QStringLiteral("Fair\nno trips"),
-                           QStringLiteral("Good\n6 trips"), QStringLiteral("Excellent\n5 trips")}));
+              (QStringList{QStringLiteral("Poor<br>3 trips"), QStringLiteral("Fair<br>no trips"),
+                           QStringLiteral("Good<br>6 trips"), QStringLiteral("Excellent<br>5 trips")}));
 
     const TripGroupChart& quantity = *view.quantityChart();
     EXPECT_EQ(quantity.barValues()[0], std::nullopt);
