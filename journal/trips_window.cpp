@@ -235,7 +235,11 @@ void TripsWindow::deleteSelectedTrips() {
                        .arg(entryList(numbers));
     }
     question +=
-        QStringLiteral("\n\nThe files are moved to the folder\n%1\nand Undo Delete (Ctrl+Z) puts them back.")
+        (numbers.size() == 1
+             ? QStringLiteral(
+                   "\n\nThe file is moved to the folder\n%1\nand Undo Delete (Ctrl+Z) puts it back.")
+             : QStringLiteral("\n\nThe files are moved to the folder\n%1\nand Undo Delete (Ctrl+Z) puts them "
+                              "back."))
             .arg(QDir::toNativeSeparators(store.deletedFolder()));
     const MessageService::Answer answer =
         messages_.show(numbers.size() == 1 ? QStringLiteral("Delete Trip") : QStringLiteral("Delete Trips"),
@@ -289,8 +293,11 @@ void TripsWindow::deleteSelectedTrips() {
     }
     undoSteps_.push_back(std::move(moved));
     updateActions();
-    showStatus(QStringLiteral("Deleted %1: the files are in %2. Undo Delete (Ctrl+Z) puts them back.")
-                   .arg(entriesText(movedNumbers), QDir::toNativeSeparators(store.deletedFolder())));
+    showStatus(
+        (movedNumbers.size() == 1
+             ? QStringLiteral("Deleted %1: its file is in %2. Undo Delete (Ctrl+Z) puts it back.")
+             : QStringLiteral("Deleted %1: their files are in %2. Undo Delete (Ctrl+Z) puts them back."))
+            .arg(entriesText(movedNumbers), QDir::toNativeSeparators(store.deletedFolder())));
 }
 
 void TripsWindow::undoDelete() {

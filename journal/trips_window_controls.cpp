@@ -192,6 +192,10 @@ void TripsWindow::connectControls() {
     connect(filter_, &QAbstractItemModel::modelReset, this, &TripsWindow::shownTripsChanged);
     connect(filter_, &QAbstractItemModel::layoutChanged, this, &TripsWindow::shownTripsChanged);
     connect(filter_, &QAbstractItemModel::dataChanged, this, &TripsWindow::shownTripsChanged);
+    // The list's rows go before the journal's do (a removed row leaves the list while the model still
+    // holds it): the counts are taken again once the model has changed too.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &TripsWindow::shownTripsChanged);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &TripsWindow::shownTripsChanged);
     connect(model_, &QAbstractItemModel::modelReset, this, &TripsWindow::fillYearBox);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &TripsWindow::fillYearBox);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &TripsWindow::fillYearBox);

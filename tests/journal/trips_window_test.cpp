@@ -277,7 +277,8 @@ TEST_F(TripsWindowTest, DeleteAsksMovesTheFileAwayAndUndoPutsItBackByteForByte) 
     EXPECT_EQ(shown(), (std::vector<int>{2, 4}));
     EXPECT_TRUE(w.canUndo());
     EXPECT_TRUE(button("undoButton")->isEnabled());
-    EXPECT_TRUE(w.statusText().startsWith(QStringLiteral("Deleted entry 3")));
+    EXPECT_TRUE(w.statusText().startsWith(QStringLiteral("Deleted entry 3: its file is in ")));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("countLabel"))->text(), QStringLiteral("2 trips"));
     // The next row takes the selection.
     EXPECT_EQ(w.table()->currentIndex().data(TripsModel::EntryNumberRole).toInt(), 4);
 
@@ -338,6 +339,8 @@ TEST_F(TripsWindowTest, UndoNeverReplacesAnEntryThatHasAFileAgain) {
     w.deleteSelectedTrips();
     ASSERT_FALSE(QFileInfo::exists(filePath(1)));
     EXPECT_TRUE(w.showsPlaceholder());
+    EXPECT_TRUE(w.placeholderText().startsWith(QStringLiteral("No trips in the journal yet.")));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("countLabel"))->text(), QStringLiteral("no trips"));
 
     // Meanwhile the journal saved a new trip under the same number.
     writeTrip(1, {.day = 2, .month = 4, .year = 2024, .notes = "the new trip"});
