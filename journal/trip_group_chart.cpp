@@ -64,10 +64,7 @@ void TripGroupChart::setGroups(const std::vector<TripGroup>& groups) {
     groups_ = groups;
     values_.clear();
     notes_.clear();
-    QStringList labels;
     for (const TripGroup& group : groups_) {
-        // The axis draws its labels as rich text: the count goes on a line of its own.
-        labels.append(groupName(group).toHtmlEscaped() + QStringLiteral("<br>") + tripCountText(group.trips));
         std::optional<double> value;
         if (!group.tooFew()) {
             if (measure_ == GroupMeasure::GoodCatchShare) {
@@ -86,8 +83,7 @@ void TripGroupChart::setGroups(const std::vector<TripGroup>& groups) {
     for (const std::optional<double>& value : values_) {
         bars_->append(value.value_or(0));
     }
-    categories_->clear();
-    categories_->append(labels);
+    categories_->setCategories(categoryTexts(namesWrapped_));
     if (measure_ == GroupMeasure::AverageQuantity) {
         double highest = 0;
         for (const std::optional<double>& value : values_) {
@@ -120,12 +116,41 @@ void TripGroupChart::resizeEvent(QResizeEvent* event) {
     placeNotes();
 }
 
+QStringList TripGroupChart::categoryTexts(bool wrapNames) const {
+    QStringList labels;
+    for (const TripGroup& group : groups_) {
+        // The axis draws its labels as rich text: the count goes on a line of its own, and in a narrow
+        // chart each word of the name too, since the axis would rather cut a label than wrap it.
+        QString name = groupName(group).toHtmlEscaped();
+        if (wrapNames) {
+            name.replace(QLatin1Char(' '), QStringLiteral("<br>"));
+        }
+        labels.append(name + QStringLiteral("<br>") + tripCountText(group.trips));
+    }
+    return labels;
+}
+
+void TripGroupChart::fitCategoryLabels(double slotWidth) {
+    const QFontMetricsF metrics(categories_->labelsFont());
+    bool wrap = false;
+    for (const TripGroup& group : groups_) {
+        wrap = wrap || metrics.horizontalAdvance(groupName(group)) > slotWidth * 0.9;
+    }
+    if (wrap != namesWrapped_) {
+        namesWrapped_ = wrap;
+        categories_->setCategories(categoryTexts(wrap));
+    }
+}
+
 void TripGroupChart::placeNotes() {
     if (noteItems_.empty()) {
         return;
     }
     const QRectF plot = chart()->plotArea();
     const double slotWidth = plot.width() / static_cast<double>(noteItems_.size());
+    if (plot.isValid()) {
+        fitCategoryLabels(slotWidth);
+    }
     for (std::size_t i = 0; i < noteItems_.size(); ++i) {
         QGraphicsSimpleTextItem* item = noteItems_[i];
         const bool hasBar = values_[i].has_value();

@@ -31,7 +31,7 @@ public:
     /// The words over each group's place: its bar's value, or why it has no bar.
     const QStringList& noteTexts() const { return notes_; }
     /// The groups' labels along the bottom: the group and, on a line of its own, its number of trips
-    /// ("Good<br>6 trips").
+    /// ("Good<br>6 trips"); in a chart too narrow for a name, each of its words on a line of its own.
     QStringList categoryLabels() const;
 
 protected:
@@ -39,6 +39,9 @@ protected:
 
 private:
     void placeNotes();
+    QStringList categoryTexts(bool wrapNames) const;
+    /// Puts each word of the group names on a line of its own when a name is wider than its slot.
+    void fitCategoryLabels(double slotWidth);
     QString detailText(int index) const;
     void showDetail(bool hovered, int index);
 
@@ -50,5 +53,6 @@ private:
     std::vector<TripGroup> groups_;
     std::vector<std::optional<double>> values_;
     QStringList notes_;
+    bool namesWrapped_ = false;
     std::vector<QGraphicsSimpleTextItem*> noteItems_;
 };

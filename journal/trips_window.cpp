@@ -332,11 +332,13 @@ void TripsWindow::undoDelete() {
 }
 
 QString TripsWindow::suggestedExportPath() const {
+    // The folder of the last export, else the documents folder; the home folder when neither is there
+    // (the dialog would open on the program's working folder).
     QString folder = exportFolder_;
-    if (folder.isEmpty()) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    if (folder.isEmpty()) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         folder = QDir::homePath();
     }
     const int year = filter_->year();

@@ -531,3 +531,30 @@ TEST(TripStatsViewTest, AGroupOfFewerThanFiveTripsShowsWordsInsteadOfABar) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TripGroupChartTest, ANarrowChartPutsEachWordOfANameOnALineButKeepsTheCount) {
+    TripGroupChart chart(GroupMeasure::GoodCatchShare);
+    chart.resize(1200, 400);
+    chart.show();
+    chart.setGroups(
+        {{.name = "New Moon", .trips = 6, .goodCatches = 3, .withQuantity = 0, .quantitySum = 0},
+         {.name = "First Quarter", .trips = 7, .goodCatches = 1, .withQuantity = 0, .quantitySum = 0},
+         {.name = "Full Moon", .trips = 2, .goodCatches = 2, .withQuantity = 0, .quantitySum = 0},
+         {.name = "Last Quarter", .trips = 9, .goodCatches = 0, .withQuantity = 0, .quantitySum = 0}});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("First Quarter<br>7 trips"));
+
+    chart.resize(330, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("First<br>Quarter<br>7 trips"));
+    EXPECT_EQ(chart.categoryLabels().at(2), QStringLiteral("Full<br>Moon<br>2 trips"));
+    EXPECT_EQ(chart.noteTexts().at(2), QStringLiteral("fewer than 5 trips"));
+
+    chart.resize(1200, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart.categoryLabels().at(3), QStringLiteral("Last Quarter<br>9 trips"));
+}
+
+} // namespace
