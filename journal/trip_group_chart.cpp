@@ -120,21 +120,25 @@ QStringList TripGroupChart::categoryTexts(bool wrapNames) const {
     QStringList labels;
     for (const TripGroup& group : groups_) {
         // The axis draws its labels as rich text: the count goes on a line of its own, and in a narrow
-        // chart each word of the name too, since the axis would rather cut a label than wrap it.
+        // chart each word of the name too, since the axis would rather cut a label than wrap it. The
+        // lines are centred under the bar.
         QString name = groupName(group).toHtmlEscaped();
         if (wrapNames) {
             name.replace(QLatin1Char(' '), QStringLiteral("<br>"));
         }
-        labels.append(name + QStringLiteral("<br>") + tripCountText(group.trips));
+        labels.append(QStringLiteral("<center>%1<br>%2</center>").arg(name, tripCountText(group.trips)));
     }
     return labels;
 }
 
 void TripGroupChart::fitCategoryLabels(double slotWidth) {
+    // The axis gives a label less than its slot (its margins and spacing); beyond about 60 percent
+    // of it a name is cut.
+    constexpr double kLabelShareOfSlot = 0.6;
     const QFontMetricsF metrics(categories_->labelsFont());
     bool wrap = false;
     for (const TripGroup& group : groups_) {
-        wrap = wrap || metrics.horizontalAdvance(groupName(group)) > slotWidth * 0.9;
+        wrap = wrap || metrics.horizontalAdvance(groupName(group)) > slotWidth * kLabelShareOfSlot;
     }
     if (wrap != namesWrapped_) {
         namesWrapped_ = wrap;

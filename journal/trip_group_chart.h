@@ -31,7 +31,8 @@ public:
     /// The words over each group's place: its bar's value, or why it has no bar.
     const QStringList& noteTexts() const { return notes_; }
     /// The groups' labels along the bottom: the group and, on a line of its own, its number of trips
-    /// ("Good<br>6 trips"); in a chart too narrow for a name, each of its words on a line of its own.
+    /// ("<center>Good<br>6 trips</center>"); in a chart too narrow for a name, each of its words on a line of
+    /// its own.
     QStringList categoryLabels() const;
 
 protected:

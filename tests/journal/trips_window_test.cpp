@@ -500,9 +500,10 @@ TEST(TripStatsViewTest, AGroupOfFewerThanFiveTripsShowsWordsInsteadOfABar) {
               (QStringList{QStringLiteral("fewer than 5 trips"), QStringLiteral("no trips"),
                            QStringLiteral("50 %"), QStringLiteral("100 %")}));
     // Every group shows its count.
-    EXPECT_EQ(share.categoryLabels(),
-              (QStringList{QStringLiteral("Poor<br>3 trips"), QStringLiteral("Fair<br>no trips"),
-                           QStringLiteral("Good<br>6 trips"), QStringLiteral("Excellent<br>5 trips")}));
+    EXPECT_EQ(share.categoryLabels(), (QStringList{QStringLiteral("<center>Poor<br>3 trips</center>"),
+                                                   QStringLiteral("<center>Fair<br>no trips</center>"),
+                                                   QStringLiteral("<center>Good<br>6 trips</center>"),
+                                                   QStringLiteral("<center>Excellent<br>5 trips</center>")}));
 
     const TripGroupChart& quantity = *view.quantityChart();
     EXPECT_EQ(quantity.barValues()[0], std::nullopt);
@@ -544,17 +545,17 @@ TEST(TripGroupChartTest, ANarrowChartPutsEachWordOfANameOnALineButKeepsTheCount)
          {.name = "Full Moon", .trips = 2, .goodCatches = 2, .withQuantity = 0, .quantitySum = 0},
          {.name = "Last Quarter", .trips = 9, .goodCatches = 0, .withQuantity = 0, .quantitySum = 0}});
     QCoreApplication::processEvents();
-    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("First Quarter<br>7 trips"));
+    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("<center>First Quarter<br>7 trips</center>"));
 
     chart.resize(330, 400);
     QCoreApplication::processEvents();
-    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("First<br>Quarter<br>7 trips"));
-    EXPECT_EQ(chart.categoryLabels().at(2), QStringLiteral("Full<br>Moon<br>2 trips"));
+    EXPECT_EQ(chart.categoryLabels().at(1), QStringLiteral("<center>First<br>Quarter<br>7 trips</center>"));
+    EXPECT_EQ(chart.categoryLabels().at(2), QStringLiteral("<center>Full<br>Moon<br>2 trips</center>"));
     EXPECT_EQ(chart.noteTexts().at(2), QStringLiteral("fewer than 5 trips"));
 
     chart.resize(1200, 400);
     QCoreApplication::processEvents();
-    EXPECT_EQ(chart.categoryLabels().at(3), QStringLiteral("Last Quarter<br>9 trips"));
+    EXPECT_EQ(chart.categoryLabels().at(3), QStringLiteral("<center>Last Quarter<br>9 trips</center>"));
 }
 
 } // namespace
