@@ -462,8 +462,10 @@ QString TripsWindow::placeholderText() const {
 void TripsWindow::updateCount() {
     const int all = model_->rowCount();
     const int shown = filter_->rowCount();
-    countLabel_->setText(shown == all ? tripCountText(all)
-                                      : QStringLiteral("%1 of %2 shown").arg(shown).arg(tripCountText(all)));
+    countLabel_->setText(all == 0 ? QStringLiteral("No trips")
+                         : shown == all
+                             ? tripCountText(all)
+                             : QStringLiteral("%1 of %2 shown").arg(shown).arg(tripCountText(all)));
 }
 
 QString TripsWindow::scopeText() const {

@@ -340,7 +340,7 @@ TEST_F(TripsWindowTest, UndoNeverReplacesAnEntryThatHasAFileAgain) {
     ASSERT_FALSE(QFileInfo::exists(filePath(1)));
     EXPECT_TRUE(w.showsPlaceholder());
     EXPECT_TRUE(w.placeholderText().startsWith(QStringLiteral("No trips in the journal yet.")));
-    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("countLabel"))->text(), QStringLiteral("no trips"));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("countLabel"))->text(), QStringLiteral("No trips"));
 
     // Meanwhile the journal saved a new trip under the same number.
     writeTrip(1, {.day = 2, .month = 4, .year = 2024, .notes = "the new trip"});
