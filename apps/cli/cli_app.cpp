@@ -381,13 +381,17 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             } else if constexpr (std::is_same_v<T, CalendarCommand>) {
                 return runCalendar(command, out, err, environment);
             } else if constexpr (std::is_same_v<T, JournalCommand>) {
-                const auto resolved = resolveObserver(command.location, environment, err);
-                if (!resolved) {
-                    return kBadInput;
-                }
-                const TripPlace place{resolved->observer, resolved->offsets, resolved->moonNorth, {}};
-                return runJournal(command, place,
-                                  environment.journalFolder ? environment.journalFolder() : "", out, err);
+                const auto place = [&]() -> std::optional<TripPlace> {
+                    const auto resolved = resolveObserver(command.location, environment, err);
+                    if (!resolved) {
+                        return std::nullopt;
+                    }
+                    return TripPlace{resolved->observer, resolved->offsets, resolved->moonNorth, {}};
+                };
+                const std::string folder = command.folder              ? *command.folder
+                                           : environment.journalFolder ? environment.journalFolder()
+                                                                       : std::string();
+                return runJournal(command, folder, place, out, err);
             } else if constexpr (std::is_same_v<T, PlacesCommand>) {
                 std::string text;
                 if (!appendPlaces(command, text, err)) {

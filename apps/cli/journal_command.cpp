@@ -241,9 +241,8 @@ std::string journalStatsJson(const TripStats& stats) {
     return out;
 }
 
-int runJournal(const JournalCommand& command, const TripPlace& place, const std::string& defaultFolder,
-               std::ostream& out, std::ostream& err) {
-    const std::string folderName = command.folder.value_or(defaultFolder);
+int runJournal(const JournalCommand& command, const std::string& folderName,
+               const std::function<std::optional<TripPlace>()>& place, std::ostream& out, std::ostream& err) {
     const QString folder = QFile::decodeName(QByteArray::fromStdString(folderName));
     const QFileInfo info(folder);
     if (command.folder && !info.isDir()) {
@@ -255,7 +254,11 @@ int runJournal(const JournalCommand& command, const TripPlace& place, const std:
         return kBadInput;
     }
 
-    const std::vector<TripRecord> trips = readTripLog(folder, place);
+    const auto at = place();
+    if (!at) {
+        return kBadInput;
+    }
+    const std::vector<TripRecord> trips = readTripLog(folder, *at);
     switch (command.action) {
     case JournalCommand::Action::List:
         switch (command.format) {

@@ -4,16 +4,19 @@
 #include "trip_log.h"
 #include "trip_stats.h"
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace biteclock::cli {
 
-/// Runs "journal list|export|stats" over the command's folder (else `defaultFolder`), each trip's
-/// date computed at `place`. Output to `out`, one line per problem to `err`; the exit code: 0 done,
-/// 1 the output or the CSV file could not be written, 2 the folder cannot be read.
-int runJournal(const JournalCommand& command, const TripPlace& place, const std::string& defaultFolder,
-               std::ostream& out, std::ostream& err);
+/// Runs "journal list|export|stats" over `folder` (the command's, else Biteclock's), each trip's date
+/// computed at the place `place` gives (none after its line on `err`), asked once the folder is
+/// found good. Output to `out`, one line per problem to `err`; the exit code: 0 done, 1 the output
+/// or the CSV file could not be written, 2 bad input (the folder or the place).
+int runJournal(const JournalCommand& command, const std::string& folder,
+               const std::function<std::optional<TripPlace>()>& place, std::ostream& out, std::ostream& err);
 
 /// The trips as the list shows them: a header and one aligned line a trip (text), one JSON object a
 /// trip (JSON Lines), or the CSV of tripsCsv.

@@ -93,6 +93,15 @@ void checkCommand(const Command& command) {
         require(calendar->year >= kFirstYear && calendar->year <= kLastYear);
         require(calendar->month >= 1 && calendar->month <= 12);
         require(!calendar->output.empty());
+    } else if (const auto* journal = std::get_if<JournalCommand>(&command)) {
+        checkLocation(journal->location);
+        require(!journal->folder || !journal->folder->empty());
+        if (journal->action == JournalCommand::Action::Export) {
+            require(!journal->output.empty());
+        }
+        if (journal->action == JournalCommand::Action::Stats) {
+            require(journal->format != OutputFormat::Csv);
+        }
     }
 }
 
