@@ -319,7 +319,21 @@ bool JournalWindow::saveent() {
     newBlankEntry_ = false;
     showStatus(
         QStringLiteral("Saved entry %1 in %2").arg(*number).arg(QDir::toNativeSeparators(store_.folder())));
+    emit entrySaved(*number);
     return true;
+}
+
+void JournalWindow::showEntry(int number) {
+    if (number < kFirstEntryNumber || number > kLastEntryNumber) {
+        return;
+    }
+    Text8->setText(QString::number(number));
+    // A window that is not open reads the entry in the number box when it opens.
+    if (isVisible()) {
+        newBlankEntry_ = false;
+        currentEntry_ = number;
+        readdata();
+    }
 }
 
 void JournalWindow::new_entry() {

@@ -67,6 +67,8 @@ public:
     /// What the last action did, as the status line below the buttons says it; empty when there is
     /// nothing to say. Failures are told in message boxes instead.
     QString statusText() const;
+    /// Shows entry `number` (1 to 32767): at once when the window is open, else when it opens.
+    void showEntry(int number);
 
     // The window's routines.
     /// Shows the entry of the current entry number (the blank next entry when it has no file).
@@ -90,6 +92,12 @@ public:
     void Command4_Click(); ///< Back
     void Command5_Click(); ///< Next
     void Command6_Click(); ///< "&Clear Entry"
+
+signals:
+    /// An entry's file was written by Save Entry.
+    void entrySaved(int number);
+    /// The "Trips..." button: the user wants the list of every trip.
+    void tripsRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -174,5 +182,6 @@ private:
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     QPushButton* Command6 = nullptr;
+    QPushButton* tripsButton_ = nullptr;
     QLabel* statusLine_ = nullptr;
 };

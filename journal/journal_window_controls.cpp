@@ -224,10 +224,15 @@ QHBoxLayout* JournalWindow::buildButtons() {
     Command3 = new QPushButton(QStringLiteral("&Help"), this);
     Command2 = new QPushButton(QStringLiteral("&Close"), this);
     Command3->setEnabled(help_ != nullptr);
+    tripsButton_ = new QPushButton(QStringLiteral("&Trips..."), this);
+    tripsButton_->setObjectName(QStringLiteral("tripsButton"));
+    tripsButton_->setToolTip(
+        QStringLiteral("Every trip of the journal in one list, with how the catches went"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addWidget(Command6);
     buttons->addStretch();
+    buttons->addWidget(tripsButton_);
     buttons->addWidget(Command3);
     buttons->addWidget(Command2);
     return buttons;
@@ -266,6 +271,7 @@ void JournalWindow::connectControls() {
     connect(Command4, &QPushButton::clicked, this, &JournalWindow::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &JournalWindow::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &JournalWindow::Command6_Click);
+    connect(tripsButton_, &QPushButton::clicked, this, &JournalWindow::tripsRequested);
     connect(Text200->document(), &QTextDocument::contentsChanged, this, &JournalWindow::fitNotesWrap);
     connect(Text8, &QLineEdit::returnPressed, this, &JournalWindow::goToTypedEntry);
     for (QLineEdit* box : {Text1, Text13, Text14}) {

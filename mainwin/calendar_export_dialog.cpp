@@ -2,6 +2,7 @@
 
 #include "calendar_zone.h"
 #include "date_serial.h"
+#include "file_chooser.h"
 #include "ordered_blocks.h"
 #include "platform_services.h"
 #include "safe_file.h"
@@ -163,8 +164,8 @@ QString CalendarExportDialog::suggestedFile() const {
 }
 
 bool CalendarExportDialog::exportCalendar() {
-    const QString path =
-        files_.saveFileName(this, kTitle, suggestedFile(), tr("iCalendar files (*.ics);;All files (*)"));
+    const QString path = files_.saveFileName(
+        this, {kTitle, suggestedFile(), tr("iCalendar files (*.ics);;All files (*)"), QStringLiteral("ics")});
     if (path.isEmpty()) {
         return false;
     }

@@ -10,6 +10,7 @@
 #include "date_serial.h"
 #include "desktop_services.h"
 #include "distance_gauge.h"
+#include "file_chooser.h"
 #include "find_place_field.h"
 #include "graph_days.h"
 #include "graph_fill.h"
@@ -25,6 +26,7 @@
 #include "settings_panel.h"
 #include "spinner.h"
 #include "stored_location.h"
+#include "trips_window.h"
 #include "version.h"
 #include "zone_chooser.h"
 
@@ -264,6 +266,9 @@ void MainWindow::datrep() {
         mainSettings_.setDayFirst(true);
     }
     MSChart1->hideSelectedDate();
+    if (trips_ != nullptr) {
+        trips_->setMonthFirst(monthFirst_);
+    }
     if (!windowLoading_) {
         graph();
     }

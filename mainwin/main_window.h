@@ -11,6 +11,7 @@
 #include "settings_store.h"
 #include "shared_settings.h"
 #include "time_zone.h"
+#include "trip_log.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -21,8 +22,8 @@
 
 class ActivationWatcher;
 class CalendarExportDialog;
-class FileChooser;
 class ColourChooser;
+class FileChooser;
 class JournalWindow;
 class PrintCalendarWindow;
 class PrintService;
@@ -34,6 +35,7 @@ class QPushButton;
 class QStackedWidget;
 class SettingsPanel;
 class Spinner;
+class TripsWindow;
 
 /// Everything the main window talks to outside itself.
 struct MainWindowServices {
@@ -47,7 +49,7 @@ struct MainWindowServices {
     ColourChooser* colours = nullptr; ///< the background colour choice; the desktop's dialog when none
     PrintService* printers = nullptr; ///< where calendars are printed; the desktop's printers when none
     QString journalFolder = {};       ///< the journal's files; the user's data folder when empty
-    FileChooser* files = nullptr;     ///< the file dialogs; the desktop's when none
+    FileChooser* files = nullptr;     ///< where exports are saved; the desktop's file dialog when none
 };
 
 /// The daily almanac: the date group, the day's sun, Moon and fishing values, the prediction and the
@@ -108,6 +110,10 @@ public:
     /// "Export to &Calendar...": the fishing times of a span of days as an iCalendar file, for the
     /// current location from the displayed date on.
     void mnuexportcal_Click();
+    /// "&Trips...": shows the list of every trip, made once and kept.
+    void mnutrips_Click();
+    /// Shows the journal window on entry `number`.
+    void openJournalAt(int number);
 
     biteclock::AlmanacDay& almanac() { return day_; }
     const biteclock::AlmanacDay& almanac() const { return day_; }
@@ -120,6 +126,8 @@ public:
     const QList<QAction*>& chartTypeEntries() const { return chartTypeEntries_; }
     /// The journal window once it has been opened.
     JournalWindow* journalWindow() const { return journal_; }
+    /// The trips window once it has been opened.
+    TripsWindow* tripsWindow() const { return trips_; }
     /// The print window while it is open.
     PrintCalendarWindow* printWindow() const;
     /// The export dialog while it is open.
@@ -135,6 +143,7 @@ public:
     /// How many times the daily refresh has run.
     int refreshCount() const { return refreshCount_; }
 
+    QAction* mnutrips = nullptr;
     QAction* mnuprintcal = nullptr;
     QAction* mnuexportcal = nullptr;
     QAction* mnualarm = nullptr;
@@ -167,6 +176,9 @@ private:
     void showDisplayedDayMarks(biteclock::DateSerial displayed);
     void closeSettingsPanel();
     void showPlaceInTitle(const QString& place);
+    void connectJournalToTrips();
+    /// Where the trips' dates are computed: the stored place, its zone, the Moon picture's hemisphere.
+    TripPlace currentTripPlace();
 
     SettingsStore& store_;
     MessageService& messages_;
@@ -197,6 +209,7 @@ private:
     QStackedWidget* graphStack_ = nullptr; ///< the graph's page, or the settings panel in its place
     ActivationWatcher* watcher_ = nullptr;
     JournalWindow* journal_ = nullptr;
+    TripsWindow* trips_ = nullptr;
     QPointer<PrintCalendarWindow> printWindow_;
     QPointer<CalendarExportDialog> exportDialog_;
 

@@ -154,6 +154,9 @@ void MainWindow::buildGraphPage(QWidget* central) {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnutrips = file->addAction(QStringLiteral("&Trips..."), this, &MainWindow::mnutrips_Click);
+    mnutrips->setStatusTip(
+        QStringLiteral("Every trip of the journal in one list, with how the catches went"));
     mnuprintcal = file->addAction(QStringLiteral("&Print Calendar"), this, &MainWindow::mnuprintcal_Click);
     mnuexportcal = file->addAction(tr("Export to &Calendar..."), this, &MainWindow::mnuexportcal_Click);
     mnuexportcal->setStatusTip(tr("Writes the fishing times of the days ahead as an iCalendar file"));

@@ -1,4 +1,5 @@
-// What the main window opens: the region settings, the help, the About box, the journal and the print window.
+// What the main window opens: the region settings, the help, the About box, the journal, the trips and the
+// print window.
 #include "activation_watcher.h"
 #include "calendar_export_dialog.h"
 #include "chart_colour.h"
@@ -9,6 +10,7 @@
 #include "date_rules.h"
 #include "date_serial.h"
 #include "distance_gauge.h"
+#include "file_chooser.h"
 #include "graph_days.h"
 #include "graph_fill.h"
 #include "icon_provider.h"
@@ -24,6 +26,7 @@
 #include "settings_panel.h"
 #include "spinner.h"
 #include "stored_location.h"
+#include "trips_window.h"
 #include "version.h"
 
 #include <QAction>
@@ -93,6 +96,8 @@ void MainWindow::Command1_Click() {
             day_, messages_, &help_, journalFolder_, clock_, monthFirst_, tipsOn_,
             [](int id) { return IconProvider::pixmap(id, QSize(32, 32)); }, mainSettings_.chartColour(),
             this);
+        connect(journal_, &JournalWindow::tripsRequested, this, &MainWindow::mnutrips_Click);
+        connectJournalToTrips();
     }
     // The date order, the tips and the colour may have changed since the journal was last open.
     journal_->setMonthFirst(monthFirst_);
@@ -124,6 +129,48 @@ void MainWindow::mnuexportcal_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     exportDialog_ = dialog;
     dialog->open();
+}
+
+void MainWindow::openJournalAt(int number) {
+    if (journal_ != nullptr) {
+        journal_->showEntry(number);
+        Command1_Click();
+        return;
+    }
+    Command1_Click();
+    journal_->showEntry(number);
+}
+
+TripPlace MainWindow::currentTripPlace() {
+    TripPlace place;
+    place.observer = biteclock::observerFrom(storedCurrentLocation(store_));
+    place.offsets = offsets_.offsetsFor(storedPlaceZone(store_, place.observer.zoneOffsetHours), zones_);
+    place.moonNorth = shared_.moonNorth();
+    place.designators = day_.designators();
+    return place;
+}
+
+void MainWindow::mnutrips_Click() {
+    if (trips_ == nullptr) {
+        trips_ = new TripsWindow(
+            journalFolder_, [this] { return currentTripPlace(); }, messages_, *files_, monthFirst_, this);
+        connect(trips_, &TripsWindow::entryOpenRequested, this, &MainWindow::openJournalAt);
+        connectJournalToTrips();
+    }
+    trips_->setMonthFirst(monthFirst_);
+    if (trips_->isVisible()) {
+        trips_->placeMaybeChanged();
+    }
+    trips_->show();
+    trips_->raise();
+    trips_->activateWindow();
+}
+
+void MainWindow::connectJournalToTrips() {
+    if (journal_ != nullptr && trips_ != nullptr) {
+        connect(journal_, &JournalWindow::entrySaved, trips_, &TripsWindow::refreshEntry,
+                Qt::UniqueConnection);
+    }
 }
 
 PrintCalendarWindow* MainWindow::printWindow() const {

@@ -1,7 +1,6 @@
 #include "desktop_services.h"
 
 #include <QDate>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -43,11 +42,6 @@ MessageService::Answer DesktopMessageService::show(const QString& title, const Q
 
 bool DesktopProcessLauncher::startDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
-}
-
-QString DesktopFileChooser::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
-                                         const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 QDate SystemClock::today() const {

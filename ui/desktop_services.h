@@ -22,13 +22,6 @@ public:
     bool startDetached(const QString& program, const QStringList& arguments = {}) override;
 };
 
-/// The desktop's file dialogs.
-class DesktopFileChooser final : public FileChooser {
-public:
-    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
-                         const QString& filter) override;
-};
-
 /// The system clock.
 class SystemClock final : public Clock {
 public:

@@ -43,15 +43,3 @@ public:
     /// Now, in seconds since 1970-01-01 00:00 UTC.
     virtual qint64 nowUtcSeconds() const { return QDateTime::currentSecsSinceEpoch(); }
 };
-
-class QWidget;
-
-/// The file dialogs.
-class FileChooser {
-public:
-    virtual ~FileChooser() = default;
-    /// The name of a file to write, asked with `title` and offering `suggested` (a full path) and
-    /// the file types of `filter` ("iCalendar files (*.ics)"); empty when the user cancelled.
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
-                                 const QString& filter) = 0;
-};

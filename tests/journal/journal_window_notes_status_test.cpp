@@ -154,9 +154,9 @@ TEST_F(JournalNotesTest, EveryFieldAndButtonHasItsOwnAccessibleName) {
     click("Command1");
     ASSERT_FALSE(status().isEmpty());
     const QList<AccessibleControl> controls = accessibleControls(form.get());
-    // The entry number and the record's 15 fields, the 6 buttons, the 6 spinner arrows, the two
-    // pictures, the age and its caption, the new or full moon caption and the status line.
-    EXPECT_EQ(controls.size(), 34);
+    // The entry number and the record's 15 fields, the 7 buttons (Trips... among them), the 6 spinner
+    // arrows, the two pictures, the age and its caption, the new or full moon caption and the status line.
+    EXPECT_EQ(controls.size(), 35);
     const NamingFaults faults = namingFaults(controls);
     EXPECT_EQ(faults.unnamed, QStringList());
     EXPECT_EQ(faults.repeated, QStringList());
@@ -165,8 +165,8 @@ TEST_F(JournalNotesTest, EveryFieldAndButtonHasItsOwnAccessibleName) {
     for (const AccessibleControl& c : controls) {
         names.append(c.name);
     }
-    for (const char* expected : {"Day", "Month", "Year", "Notes:", "Wind:", "Entry No.", "Next day",
-                                 "Previous year", "G.P.S mark or location: longitude or name"}) {
+    for (const char* expected : {"Day", "Month", "Year", "Notes:", "Wind:", "Entry No.", "Trips...",
+                                 "Next day", "Previous year", "G.P.S mark or location: longitude or name"}) {
         EXPECT_TRUE(names.contains(QString::fromLatin1(expected))) << expected;
     }
 

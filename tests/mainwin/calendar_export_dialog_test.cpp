@@ -64,12 +64,13 @@ TEST_F(CalendarExportTest, WritesTheFileAndNamesItAndItsEvents) {
     CalendarExportDialog& dialog = openDialog();
     dialog.days->setValue(10);
     const QString path = outputPath(QStringLiteral("fishing.ics"));
-    files.names = {path};
+    files.answer = path;
     messages.messages.clear();
     dialog.exportButton->click();
 
-    ASSERT_EQ(files.asked.size(), 1);
-    EXPECT_TRUE(files.asked[0][1].endsWith(QStringLiteral("fishing-times-2000-03-15.ics")));
+    ASSERT_EQ(files.requests.size(), 1);
+    EXPECT_TRUE(files.requests[0].suggestedPath.endsWith(QStringLiteral("fishing-times-2000-03-15.ics")));
+    EXPECT_EQ(files.requests[0].defaultSuffix, QStringLiteral("ics"));
     const QByteArray ics = fileBytes(path);
     ASSERT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
     const qsizetype events = ics.count("BEGIN:VEVENT\r\n");
@@ -89,12 +90,12 @@ TEST_F(CalendarExportTest, ACancelledOrFailedWriteLeavesTheDialogOpen) {
     open();
     CalendarExportDialog& dialog = openDialog();
     messages.messages.clear();
-    files.names = {};
+    files.answer.clear();
     EXPECT_FALSE(dialog.exportCalendar());
     EXPECT_TRUE(messages.messages.isEmpty());
 
     const QString folder = journalDir.path();
-    files.names = {folder};
+    files.answer = folder;
     EXPECT_FALSE(dialog.exportCalendar());
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_EQ(messages.messages[0].icon, MessageService::Icon::Critical);
@@ -119,7 +120,7 @@ TEST_F(CalendarExportTest, WritesTheSameFileAsTheCommandLineForTheSameSpan) {
     dialog.days->setValue(40);
     dialog.grade->setCurrentIndex(0);
     const QString fromWindow = outputPath(QStringLiteral("window.ics"));
-    files.names = {fromWindow};
+    files.answer = fromWindow;
     ASSERT_TRUE(dialog.exportCalendar());
     const QByteArray windowFile = fileBytes(fromWindow);
     ASSERT_TRUE(windowFile.contains("TZID:America/New_York\r\n"));

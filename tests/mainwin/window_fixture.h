@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "new_york_home.h"
 #include "prediction_chart.h"
+#include "recording_file_chooser.h"
 #include "recording_print_service.h"
 #include "recording_services.h"
 #include "settings_panel.h"

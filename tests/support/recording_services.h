@@ -43,19 +43,6 @@ public:
     bool succeed = true;
 };
 
-/// Answers every file dialog with the next name of `names` (empty, as a cancel, when none is left).
-class RecordingFileChooser final : public FileChooser {
-public:
-    QString saveFileName(QWidget*, const QString& title, const QString& suggested,
-                         const QString& filter) override {
-        asked.append(QStringList{title, suggested, filter});
-        return names.isEmpty() ? QString() : names.takeFirst();
-    }
-
-    QStringList names;
-    QList<QStringList> asked; ///< title, suggested name and filter of each question
-};
-
 class FixedClock final : public Clock {
 public:
     explicit FixedClock(QDate date)

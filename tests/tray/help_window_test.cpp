@@ -51,8 +51,12 @@ TEST_F(HelpWindowTest, TheContentsListEveryPageWithItsSections) {
 
     // Sections are the headings with an anchor to go to ("Contents" on the first page has none).
     const QTreeWidgetItem* first = contents->topLevelItem(0);
-    ASSERT_EQ(first->childCount(), 5);
+    ASSERT_EQ(first->childCount(), 7);
     EXPECT_EQ(first->child(0)->text(0), QStringLiteral("Getting started"));
+    EXPECT_EQ(first->child(4)->text(0), QStringLiteral("Your trips"));
+    EXPECT_EQ(first->child(5)->text(0), QStringLiteral("Fishing times in your calendar"));
+    EXPECT_EQ(first->child(4)->data(0, Qt::UserRole).toUrl().toString(),
+              QStringLiteral("qrc:/help/index.html#trips"));
     EXPECT_EQ(first->child(0)->data(0, Qt::UserRole).toUrl().toString(),
               QStringLiteral("qrc:/help/index.html#first"));
     const QTreeWidgetItem* tray = contents->topLevelItem(2);
