@@ -21,15 +21,20 @@ DayRecord placedDayRecord(AlmanacDay& day, const SpanPlace& place, double offset
 bool formatDaySpan(const SpanPlace& place, const DateOffsets& offsets, DateSerial from, int days, int jobs,
                    const DayFormatter& format, const BlockTaker& take, int daysPerBlock) {
     daysPerBlock = std::max(1, daysPerBlock);
-    // The offsets are read here, on this thread: a zone's offsets are worked out on first use and
-    // are not to be shared between threads. Index 0 is the day before `from`.
+    // The offsets are read on this thread, block by block as the blocks are readied: a zone's
+    // offsets are worked out on first use and are not to be shared between threads. Index 0 is the
+    // day before `from`.
     const DateSerial first = from - 1;
     std::vector<double> offsetHours(static_cast<std::size_t>(days) + 1);
-    for (std::size_t i = 0; i < offsetHours.size(); ++i) {
-        offsetHours[i] = offsets.offsetHours(first + static_cast<DateSerial>(i));
-    }
     const auto offsetOf = [&](DateSerial date) {
         return offsetHours[static_cast<std::size_t>(date - first)];
+    };
+    const auto readOffsets = [&](int block) {
+        const DateSerial start = from + block * daysPerBlock;
+        const DateSerial end = std::min<DateSerial>(start + daysPerBlock, from + days);
+        for (DateSerial date = block == 0 ? first : start; date < end; ++date) {
+            offsetHours[static_cast<std::size_t>(date - first)] = offsets.offsetHours(date);
+        }
     };
 
     const int blocks = (days + daysPerBlock - 1) / daysPerBlock;
@@ -48,7 +53,7 @@ bool formatDaySpan(const SpanPlace& place, const DateOffsets& offsets, DateSeria
         }
         return text;
     };
-    return runOrderedBlocks(blocks, jobs, makeBlock, take);
+    return runOrderedBlocks(blocks, jobs, makeBlock, take, readOffsets);
 }
 
 } // namespace biteclock

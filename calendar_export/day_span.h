@@ -27,9 +27,9 @@ using DayFormatter = std::function<void(std::string& out, const DayRecord& recor
 inline constexpr int kDaysPerBlock = 256;
 
 /// The days from `from` on, `days` of them, as computeDayRecord gives them with each date in its own
-/// offset (`offsets`, asked on the calling thread only, before the work starts), formatted one after
-/// another in date order and handed to `take` in blocks. Blocks of days are computed on up to `jobs`
-/// threads, each from a fresh almanac context that first computes the day before its first day (the
+/// offset (`offsets`, asked on the calling thread only, a block ahead of the threads that compute), formatted
+/// one after another in date order and handed to `take` in blocks. Blocks of days are computed on up to
+/// `jobs` threads, each from a fresh almanac context that first computes the day before its first day (the
 /// moonrise and moonset a day keeps from the days before it), so that the text is the same, byte for
 /// byte, at any number of jobs. False when `take` stopped the work.
 bool formatDaySpan(const SpanPlace& place, const DateOffsets& offsets, DateSerial from, int days, int jobs,

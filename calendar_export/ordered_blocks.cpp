@@ -23,13 +23,33 @@ public:
     // The next block to make; none when all are given out or the work stopped.
     std::optional<int> nextToMake() {
         std::unique_lock lock(mutex_);
-        room_.wait(lock, [this] { return stopped_ || next_ >= blocks_ || next_ < taken_ + window_; });
+        room_.wait(lock, [this] { return stopped_ || next_ >= blocks_ || next_ < prepared_; });
         if (stopped_ || next_ >= blocks_) {
             return std::nullopt;
         }
         const int block = next_++;
         ready_.emplace_back();
         return block;
+    }
+
+    // Whether another block may be readied: few enough are ahead of the one to be taken.
+    bool roomToPrepare() {
+        std::lock_guard lock(mutex_);
+        return prepared_ < blocks_ && prepared_ < taken_ + window_;
+    }
+
+    // The block after the last readied one may now be made.
+    void prepared() {
+        {
+            std::lock_guard lock(mutex_);
+            ++prepared_;
+        }
+        room_.notify_all();
+    }
+
+    int preparedCount() {
+        std::lock_guard lock(mutex_);
+        return prepared_;
     }
 
     void finished(int block, std::string text) {
@@ -68,6 +88,7 @@ private:
     std::mutex mutex_;
     std::condition_variable room_;
     std::condition_variable madeOne_;
+    int prepared_ = 0;
     int next_ = 0;
     int taken_ = 0;
     bool stopped_ = false;
@@ -81,10 +102,14 @@ int availableCores() {
     return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
 }
 
-bool runOrderedBlocks(int blocks, int jobs, const BlockMaker& make, const BlockTaker& take) {
+bool runOrderedBlocks(int blocks, int jobs, const BlockMaker& make, const BlockTaker& take,
+                      const BlockPreparer& prepare) {
     jobs = std::clamp(jobs, 1, std::max(1, blocks));
     if (jobs == 1) {
         for (int block = 0; block < blocks; ++block) {
+            if (prepare) {
+                prepare(block);
+            }
             std::string text = make(block);
             if (!take(text)) {
                 return false;
@@ -103,7 +128,17 @@ bool runOrderedBlocks(int blocks, int jobs, const BlockMaker& make, const BlockT
         });
     }
     bool ok = true;
-    while (auto text = queue.nextToTake()) {
+    for (;;) {
+        while (queue.roomToPrepare()) {
+            if (prepare) {
+                prepare(queue.preparedCount());
+            }
+            queue.prepared();
+        }
+        auto text = queue.nextToTake();
+        if (!text) {
+            break;
+        }
         if (!take(*text)) {
             ok = false;
             queue.stop();
