@@ -216,12 +216,7 @@ void TripsWindow::openCurrentTrip() {
     openTrip(index);
 }
 
-void TripsWindow::deleteSelectedTrips() {
-    const std::vector<int> numbers = selectedEntryNumbers();
-    if (numbers.empty()) {
-        return;
-    }
-    const JournalStore store(folder_);
+QString TripsWindow::deleteQuestion(const std::vector<int>& numbers, const QString& deletedFolder) const {
     QString question;
     if (numbers.size() == 1) {
         const TripRecord& trip = model_->trip(*model_->rowOfEntry(numbers.front()));
@@ -240,14 +235,11 @@ void TripsWindow::deleteSelectedTrips() {
                    "\n\nThe file is moved to the folder\n%1\nand Undo Delete (Ctrl+Z) puts it back.")
              : QStringLiteral("\n\nThe files are moved to the folder\n%1\nand Undo Delete (Ctrl+Z) puts them "
                               "back."))
-            .arg(QDir::toNativeSeparators(store.deletedFolder()));
-    const MessageService::Answer answer =
-        messages_.show(numbers.size() == 1 ? QStringLiteral("Delete Trip") : QStringLiteral("Delete Trips"),
-                       question, MessageService::Icon::Question, MessageService::Buttons::YesNo);
-    if (answer != MessageService::Answer::Yes) {
-        return;
-    }
+            .arg(QDir::toNativeSeparators(deletedFolder));
+    return question;
+}
 
+std::optional<int> TripsWindow::entryAfterDeleting(const std::vector<int>& numbers) const {
     // The row after the deleted ones takes the selection, so that Delete can go on down the list.
     const QModelIndexList selectedRows = table_->selectionModel()->selectedRows();
     int nextRow = 0;
@@ -264,6 +256,23 @@ void TripsWindow::deleteSelectedTrips() {
             next = number;
         }
     }
+    return next;
+}
+
+void TripsWindow::deleteSelectedTrips() {
+    const std::vector<int> numbers = selectedEntryNumbers();
+    if (numbers.empty()) {
+        return;
+    }
+    const JournalStore store(folder_);
+    const MessageService::Answer answer =
+        messages_.show(numbers.size() == 1 ? QStringLiteral("Delete Trip") : QStringLiteral("Delete Trips"),
+                       deleteQuestion(numbers, store.deletedFolder()), MessageService::Icon::Question,
+                       MessageService::Buttons::YesNo);
+    if (answer != MessageService::Answer::Yes) {
+        return;
+    }
+    const std::optional<int> next = entryAfterDeleting(numbers);
 
     std::vector<DeletedTrip> moved;
     for (const int number : numbers) {

@@ -12,6 +12,7 @@ class FileChooser;
 class MessageService;
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -106,6 +107,12 @@ private:
     void connectControls();
     void openTrip(const QModelIndex& index);
     std::vector<int> selectedEntryNumbers() const;
+    QHBoxLayout* buildButtonRow();
+    void buildShortcuts();
+    /// The question asked before the entries' files are moved to `deletedFolder`.
+    QString deleteQuestion(const std::vector<int>& numbers, const QString& deletedFolder) const;
+    /// The entry to select once the selected ones are deleted: the next one shown, else the one before.
+    std::optional<int> entryAfterDeleting(const std::vector<int>& numbers) const;
     void selectEntries(const std::vector<int>& numbers, std::optional<int> current);
     void shownTripsChanged();
     /// After the shown rows changed: a row to work on, and the statistics counted again.

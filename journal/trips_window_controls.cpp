@@ -56,6 +56,25 @@ void TripsWindow::buildControls() {
     tabs_->setTabToolTip(
         1, QStringLiteral("How your catches went by prediction, Moon phase and fishing period"));
 
+    QHBoxLayout* buttons = buildButtonRow();
+
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    countLabel_ = new QLabel(this);
+    countLabel_->setObjectName(QStringLiteral("countLabel"));
+    statusBar_->addPermanentWidget(countLabel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(statusBar_);
+
+    buildShortcuts();
+}
+
+QHBoxLayout* TripsWindow::buildButtonRow() {
     openButton_ = new QPushButton(QStringLiteral("&Open"), this);
     openButton_->setObjectName(QStringLiteral("openButton"));
     openButton_->setToolTip(
@@ -85,20 +104,10 @@ void TripsWindow::buildControls() {
     buttons->addWidget(reloadButton_);
     buttons->addWidget(exportButton_);
     buttons->addWidget(closeButton_);
+    return buttons;
+}
 
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("statusBar"));
-    statusBar_->setSizeGripEnabled(false);
-    countLabel_ = new QLabel(this);
-    countLabel_->setObjectName(QStringLiteral("countLabel"));
-    statusBar_->addPermanentWidget(countLabel_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filterRow);
-    layout->addWidget(tabs_, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(statusBar_);
-
+void TripsWindow::buildShortcuts() {
     deleteAction_ = new QAction(QStringLiteral("Delete"), this);
     deleteAction_->setShortcut(QKeySequence::Delete);
     // Only in the list: Delete in the filter box deletes what was typed.
