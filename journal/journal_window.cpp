@@ -224,6 +224,11 @@ void JournalWindow::presetMonthAndYear() {
 }
 
 void JournalWindow::readdata() {
+    readEntryIntoFields();
+    shownFields_ = fields();
+}
+
+void JournalWindow::readEntryIntoFields() {
     showStatus(QString());
     const JournalStore::ReadResult read = store_.read(currentEntry_);
     const QString path = store_.filePath(currentEntry_);
@@ -317,15 +322,33 @@ bool JournalWindow::saveent() {
     currentEntry_ = *number;
     Text8->setText(QString::number(*number));
     newBlankEntry_ = false;
+    shownFields_ = fields();
     showStatus(
         QStringLiteral("Saved entry %1 in %2").arg(*number).arg(QDir::toNativeSeparators(store_.folder())));
     emit entrySaved(*number);
     return true;
 }
 
+bool JournalWindow::hasUnsavedChanges() const {
+    return fields() != shownFields_;
+}
+
 void JournalWindow::showEntry(int number) {
     if (number < kFirstEntryNumber || number > kLastEntryNumber) {
         return;
+    }
+    // What was typed and not saved is asked about before another entry takes its place.
+    if (isVisible() && number != currentEntry_ && hasUnsavedChanges()) {
+        const MessageService::Answer answer = messages_.show(
+            QStringLiteral("Unsaved Journal Entry"),
+            QStringLiteral("Entry %1 has changes that are not saved. Save them before showing entry %2?")
+                .arg(currentEntry_)
+                .arg(number),
+            MessageService::Icon::Question, MessageService::Buttons::YesNoCancel);
+        if (answer == MessageService::Answer::Cancel ||
+            (answer == MessageService::Answer::Yes && !saveent())) {
+            return;
+        }
     }
     Text8->setText(QString::number(number));
     // A window that is not open reads the entry in the number box when it opens.

@@ -69,6 +69,8 @@ public:
     QString statusText() const;
     /// Shows entry `number` (1 to 32767): at once when the window is open, else when it opens.
     void showEntry(int number);
+    /// Whether the fields hold anything else than the entry as it was read or last saved.
+    bool hasUnsavedChanges() const;
 
     // The window's routines.
     /// Shows the entry of the current entry number (the blank next entry when it has no file).
@@ -121,6 +123,8 @@ private:
     void placeDateBoxes();
     void presetMonthAndYear();
     void showFields(const biteclock::JournalEntry& entry);
+    /// readdata's work: the entry of the current number into the fields.
+    void readEntryIntoFields();
     void hidePictures();
     void applyChartColour();
     std::optional<int> checkedEntryNumber();
@@ -143,6 +147,7 @@ private:
 
     int currentEntry_ = 1;
     bool newBlankEntry_ = false;
+    biteclock::JournalEntry shownFields_; ///< the fields as read or last saved
     std::optional<biteclock::DateSerial> tripDate_;
     bool dateEdited_ = false;
     QString ratingText_; ///< the prediction the picture shows, for its accessible name

@@ -26,6 +26,8 @@ MessageService::Answer DesktopMessageService::show(const QString& title, const Q
         standard = QMessageBox::Yes | QMessageBox::No;
     } else if (buttons == Buttons::OkCancel) {
         standard = QMessageBox::Ok | QMessageBox::Cancel;
+    } else if (buttons == Buttons::YesNoCancel) {
+        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     QMessageBox box(boxIcon, title, text, standard, parent_);
     switch (box.exec()) {

@@ -12,7 +12,7 @@
 class MessageService {
 public:
     enum class Icon { Information, Exclamation, Critical, Question };
-    enum class Buttons { Ok, YesNo, OkCancel };
+    enum class Buttons { Ok, YesNo, OkCancel, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageService() = default;

@@ -217,6 +217,54 @@ TEST_F(TripsAndJournalTest, ADoubleClickOrEnterOpensTheTripInTheJournalWindow) {
     EXPECT_TRUE(journalMessages.messages.isEmpty());
 }
 
+TEST_F(TripsAndJournalTest, OpeningAnotherTripAsksBeforeUnsavedChangesAreReplaced) {
+    writeYearOfTrips(3);
+    open();
+    JournalWindow& j = openJournal();
+    j.showEntry(1);
+    j.show();
+    ASSERT_EQ(j.currentEntryNumber(), 1);
+    EXPECT_FALSE(j.hasUnsavedChanges());
+    // Nothing typed: another trip is shown without a question.
+    select({2});
+    button("openButton")->click();
+    EXPECT_EQ(j.currentEntryNumber(), 2);
+    EXPECT_TRUE(journalMessages.messages.isEmpty());
+
+    auto* quantity = j.findChild<QLineEdit*>(QStringLiteral("Text7"));
+    quantity->setText(QStringLiteral("99"));
+    ASSERT_TRUE(j.hasUnsavedChanges());
+    const QByteArray before = trips_test::contents(filePath(2));
+
+    // Cancel: the typed entry stays.
+    journalMessages.answers = {MessageService::Answer::Cancel};
+    select({3});
+    button("openButton")->click();
+    ASSERT_EQ(journalMessages.messages.size(), 1);
+    EXPECT_EQ(journalMessages.messages[0].title, QStringLiteral("Unsaved Journal Entry"));
+    EXPECT_EQ(journalMessages.messages[0].text,
+              QStringLiteral("Entry 2 has changes that are not saved. Save them before showing entry 3?"));
+    EXPECT_EQ(j.currentEntryNumber(), 2);
+    EXPECT_EQ(quantity->text(), QStringLiteral("99"));
+
+    // Yes: saved first, then the other trip.
+    journalMessages.answers = {MessageService::Answer::Yes};
+    button("openButton")->click();
+    EXPECT_EQ(j.currentEntryNumber(), 3);
+    EXPECT_NE(trips_test::contents(filePath(2)), before);
+    EXPECT_EQ(cell(2, TripsModel::QuantityColumn), QStringLiteral("99"));
+
+    // No: the changes go and the file stays as it was.
+    quantity->setText(QStringLiteral("7"));
+    const QByteArray third = trips_test::contents(filePath(3));
+    journalMessages.answers = {MessageService::Answer::No};
+    select({1});
+    button("openButton")->click();
+    EXPECT_EQ(j.currentEntryNumber(), 1);
+    EXPECT_EQ(trips_test::contents(filePath(3)), third);
+    EXPECT_FALSE(j.hasUnsavedChanges());
+}
+
 TEST_F(TripsAndJournalTest, ASaveInTheJournalShowsInTheList) {
     writeYearOfTrips(3);
     open();
