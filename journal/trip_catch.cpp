@@ -1,5 +1,7 @@
 #include "trip_catch.h"
 
+#include "trip_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -41,19 +43,8 @@ std::vector<std::string> wordsOf(std::string_view text) {
     return words;
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+using trip_text::isBlank;
+using trip_text::trimmed;
 
 bool onlyWords(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char ch) {

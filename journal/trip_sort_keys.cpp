@@ -1,5 +1,6 @@
 #include "trip_sort_keys.h"
 
+#include "trip_text.h"
 #include "trip_time_span.h"
 
 #include <array>
@@ -11,19 +12,8 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+using trip_text::isBlank;
+using trip_text::trimmed;
 
 /// Digits with an optional fraction at the start of `text`; `used` is how many characters they take.
 std::optional<double> unsignedNumber(std::string_view text, std::size_t& used) {

@@ -1,5 +1,6 @@
 #include "trips_window.h"
 
+#include "busy_cursor.h"
 #include "file_chooser.h"
 #include "platform_services.h"
 #include "safe_file.h"
@@ -33,15 +34,6 @@
 #include <utility>
 
 namespace {
-
-/// The wait cursor while the journal folder is read.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString entryList(const std::vector<int>& numbers) {
     QStringList texts;

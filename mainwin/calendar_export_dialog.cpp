@@ -1,5 +1,6 @@
 #include "calendar_export_dialog.h"
 
+#include "busy_cursor.h"
 #include "calendar_zone.h"
 #include "date_serial.h"
 #include "file_chooser.h"
@@ -8,7 +9,6 @@
 #include "safe_file.h"
 #include "zone_date_offsets.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -171,9 +171,8 @@ bool CalendarExportDialog::exportCalendar() {
     }
     FishingCalendarText calendar;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const BusyCursor busy;
         calendar = fishingCalendarText(request(), *place_.offsets);
-        QApplication::restoreOverrideCursor();
     }
     const SafeFileResult written = writeFileSafely(
         path, QByteArrayView(calendar.text.data(), static_cast<qsizetype>(calendar.text.size())));

@@ -1,5 +1,6 @@
 #include "print_calendar_window.h"
 
+#include "busy_cursor.h"
 #include "daily_refresh.h"
 #include "date_serial.h"
 #include "number_print.h"
@@ -27,15 +28,6 @@
 #include <algorithm>
 
 namespace {
-
-// The busy pointer while a page is built; the normal one again however the build ends.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString monthText(int month) {
     const std::string_view name = biteclock::monthName(month);

@@ -68,22 +68,15 @@ bool readLocationOption(OptionReader& reader, const std::string& option, Locatio
         return true;
     }
     if (option == "--tz") {
-        if (const auto v = reader.value(option)) {
-            if (v->empty()) {
-                reader.fail("--tz: expected a time zone name such as America/New_York, or local");
-            } else {
-                location.zoneName = *v;
-            }
+        if (auto v = reader.filledValue(
+                option, "--tz: expected a time zone name such as America/New_York, or local")) {
+            location.zoneName = std::move(v);
         }
         return true;
     }
     if (option == "--place") {
-        if (const auto v = reader.value(option)) {
-            if (v->find_first_not_of(" \t,") == std::string::npos) {
-                reader.fail("--place: expected the name of a town");
-            } else {
-                location.placeQuery = *v;
-            }
+        if (auto v = reader.filledValue(option, "--place: expected the name of a town", " \t,")) {
+            location.placeQuery = std::move(v);
         }
         return true;
     }
@@ -115,12 +108,8 @@ bool readLocationOption(OptionReader& reader, const std::string& option, Locatio
         return true;
     }
     if (option == "--location") {
-        if (const auto v = reader.value(option)) {
-            if (v->empty()) {
-                reader.fail("--location: expected the name of a saved location");
-            } else {
-                location.locationName = *v;
-            }
+        if (auto v = reader.filledValue(option, "--location: expected the name of a saved location")) {
+            location.locationName = std::move(v);
         }
         return true;
     }
@@ -326,14 +315,10 @@ ParsedCommand parseIcal(const std::vector<std::string>& arguments) {
                 }
             }
         } else if (option == "--output" || option == "-o") {
-            if (const auto v = reader.value(option)) {
-                if (v->empty()) {
-                    reader.fail(
-                        option +
-                        ": expected the name of the .ics file to write, or - for the standard output");
-                } else {
-                    ical.output = *v;
-                }
+            if (auto v = reader.filledValue(
+                    option,
+                    option + ": expected the name of the .ics file to write, or - for the standard output")) {
+                ical.output = std::move(*v);
             }
         } else if (!readSpanOption(reader, option, span) &&
                    !readLocationOption(reader, option, ical.location, false)) {
@@ -417,12 +402,9 @@ ParsedCommand parseCalendar(const std::vector<std::string>& arguments) {
                 }
             }
         } else if (option == "--output" || option == "-o") {
-            if (const auto v = reader.value(option)) {
-                if (v->empty()) {
-                    reader.fail(option + ": expected the name of the PDF file to write");
-                } else {
-                    output = *v;
-                }
+            if (auto v =
+                    reader.filledValue(option, option + ": expected the name of the PDF file to write")) {
+                output = std::move(v);
             }
         } else if (!readLocationOption(reader, option, calendar.location, false)) {
             reader.fail("calendar: unknown option " + quoted(option) + " (see --help)");

@@ -56,22 +56,15 @@ ParsedCommand parseJournal(const std::vector<std::string>& arguments) {
             break;
         }
         if (option == "--folder") {
-            if (const auto v = reader.value(option)) {
-                if (v->empty()) {
-                    reader.fail("--folder: expected the journal folder");
-                } else {
-                    journal.folder = *v;
-                }
+            if (auto v = reader.filledValue(option, "--folder: expected the journal folder")) {
+                journal.folder = std::move(*v);
             }
         } else if ((option == "--output" || option == "-o") &&
                    journal.action == JournalCommand::Action::Export) {
-            if (const auto v = reader.value(option)) {
-                if (v->empty()) {
-                    reader.fail(option +
-                                ": expected the name of the CSV file to write, or - for standard output");
-                } else {
-                    output = *v;
-                }
+            if (auto v = reader.filledValue(
+                    option,
+                    option + ": expected the name of the CSV file to write, or - for standard output")) {
+                output = std::move(v);
             }
         } else if (option == "--format" && journal.action != JournalCommand::Action::Export) {
             readFormatOption(reader, option, journal.format, true);

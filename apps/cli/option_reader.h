@@ -2,7 +2,9 @@
 
 #include "cli_options.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace biteclock::cli {
@@ -34,6 +36,18 @@ public:
             return std::nullopt;
         }
         return args_[next_++];
+    }
+
+    /// The option's value when it holds a character other than those of `ignored` (for an empty
+    /// `ignored`, when it is not empty); otherwise none, and `problem` is the error.
+    std::optional<std::string> filledValue(const std::string& option, const std::string& problem,
+                                           std::string_view ignored = {}) {
+        auto v = value(option);
+        if (v && (ignored.empty() ? v->empty() : v->find_first_not_of(ignored) == std::string::npos)) {
+            fail(problem);
+            return std::nullopt;
+        }
+        return v;
     }
 
     void fail(const std::string& message) {

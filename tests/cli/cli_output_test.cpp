@@ -10,14 +10,7 @@ namespace {
 using testing::fixedEnvironment;
 using testing::runWith;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
+using testing::lines;
 
 TEST(CliDay, NewYorkMidsummerAsJson) {
     const auto run = runWith(

@@ -50,6 +50,16 @@ inline CliEnvironment fixedEnvironment() {
     return env;
 }
 
+/// The text's lines, without their line ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        out.push_back(line);
+    }
+    return out;
+}
+
 inline CliRun runWith(const std::vector<std::string>& args, const CliEnvironment& env = fixedEnvironment()) {
     std::ostringstream out;
     std::ostringstream err;

@@ -22,14 +22,7 @@ std::vector<std::string> args(std::vector<std::string> head,
     return head;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
+using testing::lines;
 
 // A JSON line without its "zone" field, which only the zoned command writes.
 std::string withoutZone(std::string line, const std::string& zone) {

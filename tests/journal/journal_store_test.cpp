@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "file_size_limit.h"
 #include "journal_file.h"
 #include "journal_store.h"
@@ -12,6 +13,9 @@ using Status = JournalStore::ReadStatus;
 
 namespace {
 
+using test_files::contents;
+using test_files::writeBytes;
+
 JournalEntry trip(const std::string& notes) {
     JournalEntry e;
     e.day = "12";
@@ -20,20 +24,6 @@ JournalEntry trip(const std::string& notes) {
     e.notes = notes;
     e.windDirection = "North";
     return e;
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 class JournalStoreTest : public ::testing::Test {

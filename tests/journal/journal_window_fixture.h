@@ -4,6 +4,7 @@
 // services, for the window's tests.
 #include "almanac_day.h"
 #include "daily_refresh.h"
+#include "file_bytes.h"
 #include "journal_file.h"
 #include "journal_window.h"
 #include "recording_services.h"
@@ -22,6 +23,9 @@
 
 namespace journal_window_test {
 
+using test_files::contents;
+using test_files::writeBytes;
+
 inline QApplication& application() {
     static int argc = 1;
     static char name[] = "journal_window_tests";
@@ -29,21 +33,6 @@ inline QApplication& application() {
     // Never destroyed: tearing the application down at exit races Qt's own clean-up.
     static auto* app = new QApplication(argc, argv);
     return *app;
-}
-
-inline QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 inline QByteArray entryFile(const char* day, const char* month, const char* year, const char* notes = "") {

@@ -1,5 +1,6 @@
 // The trips list: every entry file with the almanac of its date, as the main window shows that date.
 #include "daily_refresh.h"
+#include "file_bytes.h"
 #include "generated_journal.h"
 #include "journal_file.h"
 #include "journal_store.h"
@@ -19,16 +20,8 @@ using Status = JournalStore::ReadStatus;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test_files::contents;
+using test_files::writeBytes;
 
 JournalEntry entryOn(const std::string& day, const std::string& month, const std::string& year,
                      const std::string& notes = {}) {

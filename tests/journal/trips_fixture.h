@@ -3,6 +3,7 @@
 // A journal folder of generated trips in a temporary folder, and the place their dates are computed
 // for, for the trips list's tests.
 #include "date_serial.h"
+#include "file_bytes.h"
 #include "journal_file.h"
 #include "trip_log.h"
 
@@ -21,6 +22,9 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace trips_test {
+
+using test_files::contents;
+using test_files::writeBytes;
 
 /// One trip as a test writes it.
 struct Trip {
@@ -45,21 +49,6 @@ inline biteclock::JournalEntry entryOf(const Trip& t) {
     e.notes = t.notes;
     e.temperature = t.temperature;
     return e;
-}
-
-inline QByteArray contents(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 class TripsFolderTest : public ::testing::Test {

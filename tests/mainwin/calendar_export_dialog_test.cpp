@@ -1,6 +1,7 @@
 // File > Export to Calendar: the dialog's choices, the file it writes, and that file against the
 // command line's for the same place and span.
 #include "calendar_export_dialog.h"
+#include "file_bytes.h"
 #include "location_catalogue.h"
 #include "window_fixture.h"
 
@@ -8,7 +9,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -16,10 +16,7 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test_files::contents;
 
 class CalendarExportTest : public WindowTest {
 protected:
@@ -71,7 +68,7 @@ TEST_F(CalendarExportTest, WritesTheFileAndNamesItAndItsEvents) {
     ASSERT_EQ(files.requests.size(), 1);
     EXPECT_TRUE(files.requests[0].suggestedPath.endsWith(QStringLiteral("fishing-times-2000-03-15.ics")));
     EXPECT_EQ(files.requests[0].defaultSuffix, QStringLiteral("ics"));
-    const QByteArray ics = fileBytes(path);
+    const QByteArray ics = contents(path);
     ASSERT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
     const qsizetype events = ics.count("BEGIN:VEVENT\r\n");
     EXPECT_GT(events, 30);
@@ -122,7 +119,7 @@ TEST_F(CalendarExportTest, WritesTheSameFileAsTheCommandLineForTheSameSpan) {
     const QString fromWindow = outputPath(QStringLiteral("window.ics"));
     files.answer = fromWindow;
     ASSERT_TRUE(dialog.exportCalendar());
-    const QByteArray windowFile = fileBytes(fromWindow);
+    const QByteArray windowFile = contents(fromWindow);
     ASSERT_TRUE(windowFile.contains("TZID:America/New_York\r\n"));
 
     const QString fromCli = outputPath(QStringLiteral("cli.ics"));
@@ -141,7 +138,7 @@ TEST_F(CalendarExportTest, WritesTheSameFileAsTheCommandLineForTheSameSpan) {
                QStringLiteral("--grade"), QStringLiteral("fair"), QStringLiteral("--output"), fromCli});
     ASSERT_TRUE(cli.waitForFinished(60000));
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_EQ(fileBytes(fromCli), windowFile);
+    EXPECT_EQ(contents(fromCli), windowFile);
 }
 
 } // namespace

@@ -2,9 +2,7 @@
 // pause in typing, and the whole flow in the settings panel with real keys, read back from the file
 // after Save.
 #include "find_place_field.h"
-#include "new_york_home.h"
-#include "recording_services.h"
-#include "settings_panel.h"
+#include "panel_fixture.h"
 #include "shared_settings.h"
 #include "zone_chooser.h"
 
@@ -99,19 +97,16 @@ TEST(FindPlaceField, OffersAtMostTheLimitAndNothingForABlankQuery) {
     EXPECT_TRUE(field.offers().empty());
 }
 
-class FindPlaceFlowTest : public ::testing::Test {
+class FindPlaceFlowTest : public PanelTest {
 protected:
     void SetUp() override {
-        clearSettingsFiles();
+        PanelTest::SetUp();
         SharedSettings s(store);
         s.setCurrentLocation(QStringLiteral("Home"));
         s.setLatitudeDegrees(QStringLiteral(" 40"));
         s.setLongitudeDegrees(QStringLiteral(" 74"));
         s.setGmt(QStringLiteral("-5"));
-        panel = std::make_unique<SettingsPanel>(
-            SettingsPanel::Services{store, messages, help, zones, QStringLiteral("Biteclock"), &clock});
-        panel->fillLocationList();
-        panel->settings();
+        open();
         panel->show();
         panel->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
@@ -122,17 +117,6 @@ protected:
                        SettingsStore::kMain);
         return file.value(group + QLatin1Char('/') + key, QStringLiteral("<missing>")).toString();
     }
-    QString sharedKey(const char* key) const {
-        return store.read(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key),
-                          QStringLiteral("<missing>"));
-    }
-
-    SettingsStore store;
-    RecordingMessageService messages;
-    RecordingHelpService help;
-    FixedClock clock{QDate(2026, 12, 9)};
-    biteclock::FixedTimeZoneSource zones{easternZone()};
-    std::unique_ptr<SettingsPanel> panel;
 };
 
 TEST_F(FindPlaceFlowTest, TypingTahoeOffersSouthLakeTahoeAndChoosingItFillsThePanelOnly) {
@@ -165,8 +149,8 @@ TEST_F(FindPlaceFlowTest, TypingTahoeOffersSouthLakeTahoeAndChoosingItFillsThePa
     EXPECT_EQ(panel->Text16->text(), QStringLiteral("America/Los_Angeles"));
     EXPECT_TRUE(panel->hasUnstoredChanges());
     // Nothing stored by the choice itself.
-    EXPECT_EQ(sharedKey("currentloc"), QStringLiteral("Home"));
-    EXPECT_EQ(sharedKey("tz"), QStringLiteral("<missing>"));
+    EXPECT_EQ(shared("currentloc"), QStringLiteral("Home"));
+    EXPECT_EQ(shared("tz"), QStringLiteral("<missing>"));
     EXPECT_EQ(mainFile(QStringLiteral("Settings/Locations"), QStringLiteral("nlist")),
               QStringLiteral("<missing>"));
 
@@ -185,9 +169,9 @@ TEST_F(FindPlaceFlowTest, TypingTahoeOffersSouthLakeTahoeAndChoosingItFillsThePa
 
     panel->Command4_Click();
     EXPECT_TRUE(messages.messages.isEmpty());
-    EXPECT_EQ(sharedKey("currentloc"), QStringLiteral("South Lake Tahoe"));
-    EXPECT_EQ(sharedKey("tz"), QStringLiteral("America/Los_Angeles"));
-    EXPECT_EQ(sharedKey("gmt"), QStringLiteral("-8"));
+    EXPECT_EQ(shared("currentloc"), QStringLiteral("South Lake Tahoe"));
+    EXPECT_EQ(shared("tz"), QStringLiteral("America/Los_Angeles"));
+    EXPECT_EQ(shared("gmt"), QStringLiteral("-8"));
 }
 
 TEST_F(FindPlaceFlowTest, TheNewControlsHaveNamesAndStandInTheKeyboardOrder) {

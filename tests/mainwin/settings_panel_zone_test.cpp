@@ -2,9 +2,7 @@
 // back to the offset alone, carrying the zone through Ok, the catalogue and Cancel, and a stored zone
 // this computer does not know.
 #include "location_catalogue.h"
-#include "new_york_home.h"
-#include "recording_services.h"
-#include "settings_panel.h"
+#include "panel_fixture.h"
 #include "shared_settings.h"
 #include "spinner.h"
 #include "zone_chooser.h"
@@ -27,24 +25,11 @@ namespace {
 
 /// A panel on its own over a store holding "Home" (New York, five hours behind Greenwich, the
 /// computer's zone); the computer keeps Eastern standard time and today is 9 December 2026.
-class PanelZoneTest : public ::testing::Test {
+class PanelZoneTest : public PanelTest {
 protected:
     void SetUp() override {
-        clearSettingsFiles();
+        PanelTest::SetUp();
         storeNewYorkHome(store);
-    }
-
-    SettingsPanel& open() {
-        panel = std::make_unique<SettingsPanel>(
-            SettingsPanel::Services{store, messages, help, zones, QStringLiteral("Biteclock"), &clock});
-        panel->fillLocationList();
-        panel->settings();
-        return *panel;
-    }
-
-    QString shared(const char* key) const {
-        return store.read(SettingsStore::kShared, SettingsStore::kSettings, QLatin1String(key),
-                          QStringLiteral("<missing>"));
     }
     QString saved(const QString& name, const char* key) const {
         return store.read(SettingsStore::kMain, SettingsStore::locationSection(name), QLatin1String(key),
@@ -58,13 +43,6 @@ protected:
         panel->ZoneList->setCurrentIndex(index);
         emit panel->ZoneList->activated(index);
     }
-
-    SettingsStore store;
-    RecordingMessageService messages;
-    RecordingHelpService help;
-    FixedClock clock{QDate(2026, 12, 9)};
-    biteclock::FixedTimeZoneSource zones{easternZone()};
-    std::unique_ptr<SettingsPanel> panel;
 };
 
 TEST_F(PanelZoneTest, APlaceWithoutAZoneLoadsAsBefore) {

@@ -76,6 +76,28 @@ protected:
                           QStringLiteral("<missing>"));
     }
 
+    /// The day view's sun, Moon, period and phase fields hold what `fresh` computed.
+    void expectDayViewShows(const biteclock::AlmanacDay& fresh) {
+        const DayView& v = window->dayView();
+        const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+        EXPECT_EQ(v.Text2->text(), q(fresh.main.Text2));
+        EXPECT_EQ(v.Text32->text(), q(fresh.main.Text32));
+        EXPECT_EQ(v.Text6->text(), q(fresh.main.Text6));
+        EXPECT_EQ(v.Text21->text(), q(fresh.main.Text21));
+        EXPECT_EQ(v.Text39->text(), q(fresh.main.Text39));
+        EXPECT_EQ(v.Text4->text(), q(fresh.main.Text4));
+        EXPECT_EQ(v.Text5->text(), q(fresh.main.Text5));
+        EXPECT_EQ(v.Text7->text(), q(fresh.main.Text7));
+        EXPECT_EQ(v.Text8->text(), q(fresh.main.Text8));
+        EXPECT_EQ(v.Text9->text(), QString::number(fresh.MoonAge));
+        EXPECT_EQ(v.moonPictureId(), fresh.MoonPictureId);
+        EXPECT_EQ(v.Label14->isHidden(), !fresh.main.Label14.visible);
+        if (fresh.main.Label14.visible) {
+            EXPECT_EQ(v.Label14->text(), q(fresh.main.Label14.text));
+            EXPECT_EQ(v.Label18->text(), q(fresh.main.Label18.text));
+        }
+    }
+
     /// The window shows what the command-line almanac prints for the stored place and this date:
     /// the daily refresh on a fresh context.
     void expectShowsDay(int day, int month, int year) {
@@ -88,28 +110,11 @@ protected:
         fresh.moonorth = SharedSettings(store).moonNorth();
         const biteclock::DateSerial d = biteclock::dateSerial(year, month, day);
         const auto rows = biteclock::refreshDay(fresh, d, window->graphDays(), window->monthFirst());
-        const DayView& v = window->dayView();
-        const auto q = [](const std::string& s) { return QString::fromStdString(s); };
-        EXPECT_EQ(v.Text2->text(), q(fresh.main.Text2));
-        EXPECT_EQ(v.Text32->text(), q(fresh.main.Text32));
-        EXPECT_EQ(v.Text6->text(), q(fresh.main.Text6));
-        EXPECT_EQ(v.Text21->text(), q(fresh.main.Text21));
-        EXPECT_EQ(v.Text39->text(), q(fresh.main.Text39));
-        EXPECT_EQ(v.Text4->text(), q(fresh.main.Text4));
-        EXPECT_EQ(v.Text5->text(), q(fresh.main.Text5));
-        EXPECT_EQ(v.Text7->text(), q(fresh.main.Text7));
-        EXPECT_EQ(v.Text8->text(), q(fresh.main.Text8));
-        EXPECT_EQ(v.Label13->text(), q(fresh.main.Label13));
-        EXPECT_EQ(v.Text9->text(), QString::number(fresh.MoonAge));
-        EXPECT_EQ(v.moonPictureId(), fresh.MoonPictureId);
-        EXPECT_EQ(v.Label14->isHidden(), !fresh.main.Label14.visible);
-        if (fresh.main.Label14.visible) {
-            EXPECT_EQ(v.Label14->text(), q(fresh.main.Label14.text));
-            EXPECT_EQ(v.Label18->text(), q(fresh.main.Label18.text));
-        }
+        expectDayViewShows(fresh);
+        EXPECT_EQ(window->dayView().Label13->text(), QString::fromStdString(fresh.main.Label13));
         EXPECT_EQ(window->almanac().AlmanacDate, d);
         ASSERT_EQ(window->graphChart()->rowCount(), static_cast<int>(rows.size()));
-        EXPECT_EQ(window->graphChart()->rows().front().label, q(rows.front().label));
+        EXPECT_EQ(window->graphChart()->rows().front().label, QString::fromStdString(rows.front().label));
     }
 
     SettingsStore store;

@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "file_move.h"
 
 #include <QDir>
@@ -8,10 +9,7 @@
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test_files::contents;
 
 bool write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
