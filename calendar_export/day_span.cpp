@@ -6,8 +6,6 @@
 #include <vector>
 
 namespace biteclock {
-namespace {
-
 DayRecord placedDayRecord(AlmanacDay& day, const SpanPlace& place, double offsetHours, DateSerial date) {
     day.observer = observerFromDegrees(place.observer.latitudeDeg, place.observer.longitudeDeg, offsetHours);
     DayRecord record = computeDayRecord(day, date);
@@ -15,8 +13,6 @@ DayRecord placedDayRecord(AlmanacDay& day, const SpanPlace& place, double offset
     record.place = place.placeLabel;
     return record;
 }
-
-} // namespace
 
 bool formatDaySpan(const SpanPlace& place, const DateOffsets& offsets, DateSerial from, int days, int jobs,
                    const DayFormatter& format, const BlockTaker& take, int daysPerBlock) {

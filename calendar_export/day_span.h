@@ -19,6 +19,10 @@ struct SpanPlace {
     std::string placeLabel; ///< the town the days name, or empty
 };
 
+/// A day of the place as computeDayRecord gives it at `offsetHours`, naming the place's zone and
+/// town. `day` keeps its table and caches between calls; its moonorth is used.
+DayRecord placedDayRecord(AlmanacDay& day, const SpanPlace& place, double offsetHours, DateSerial date);
+
 /// Appends the text of one day.
 using DayFormatter = std::function<void(std::string& out, const DayRecord& record)>;
 

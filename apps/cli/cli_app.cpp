@@ -181,13 +181,8 @@ std::optional<ResolvedObserver> resolveObserver(const LocationOptions& options, 
     return resolved;
 }
 
-// A day as the window computes it with the offset of that date.
-DayRecord zonedDayRecord(AlmanacDay& day, const ResolvedObserver& resolved, DateSerial date) {
-    day.observer = observerOnDate(resolved.observer, *resolved.offsets, date);
-    DayRecord record = computeDayRecord(day, date);
-    record.zone = resolved.zone;
-    record.place = resolved.placeLabel;
-    return record;
+SpanPlace spanPlace(const ResolvedObserver& resolved) {
+    return SpanPlace{resolved.observer, resolved.moonNorth, resolved.zone, resolved.placeLabel};
 }
 
 bool flush(std::string& buffer, std::ostream& out) {
@@ -217,7 +212,10 @@ int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, cons
     }
     AlmanacDay day;
     day.moonorth = resolved->moonNorth;
-    const DayRecord record = zonedDayRecord(day, *resolved, date);
+    // A day as the window computes it with the offset of that date; the record's texts point into
+    // `place` and `day`.
+    const SpanPlace place = spanPlace(*resolved);
+    const DayRecord record = placedDayRecord(day, place, resolved->offsets->offsetHours(date), date);
     std::string buffer;
     switch (command.format) {
     case OutputFormat::Text:
@@ -237,10 +235,6 @@ int runDay(const DayCommand& command, std::ostream& out, std::ostream& err, cons
 
 int jobsOrCores(int jobs) {
     return jobs > 0 ? jobs : availableCores();
-}
-
-SpanPlace spanPlace(const ResolvedObserver& resolved) {
-    return SpanPlace{resolved.observer, resolved.moonNorth, resolved.zone, resolved.placeLabel};
 }
 
 int runRange(const RangeCommand& command, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
