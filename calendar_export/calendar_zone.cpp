@@ -68,16 +68,3 @@ biteclock::FishingCalendarRequest withZoneOf(biteclock::FishingCalendarRequest r
     }
     return request;
 }
-
-FishingCalendarText fishingCalendarText(const biteclock::FishingCalendarRequest& request,
-                                        const biteclock::DateOffsets& offsets) {
-    FishingCalendarText out;
-    biteclock::writeFishingCalendar(
-        request, offsets,
-        [&out](std::string& block) {
-            out.text += block;
-            return true;
-        },
-        out.events);
-    return out;
-}

@@ -16,11 +16,3 @@ biteclock::CalendarZone calendarZone(const ZoneDateOffsets& zone, biteclock::Dat
 /// zone's local times), else as it was (its events in UTC).
 biteclock::FishingCalendarRequest withZoneOf(biteclock::FishingCalendarRequest request,
                                              const biteclock::DateOffsets& offsets);
-
-/// A whole fishing calendar in memory, for a file written whole or not at all.
-struct FishingCalendarText {
-    std::string text;
-    long events = 0;
-};
-FishingCalendarText fishingCalendarText(const biteclock::FishingCalendarRequest& request,
-                                        const biteclock::DateOffsets& offsets);

@@ -299,4 +299,16 @@ bool writeFishingCalendar(const FishingCalendarRequest& request, const DateOffse
     return ok;
 }
 
+FishingCalendarText fishingCalendarText(const FishingCalendarRequest& request, const DateOffsets& offsets) {
+    FishingCalendarText out;
+    writeFishingCalendar(
+        request, offsets,
+        [&out](std::string& block) {
+            out.text += block;
+            return true;
+        },
+        out.events);
+    return out;
+}
+
 } // namespace biteclock

@@ -68,4 +68,11 @@ std::optional<int> calendarGradeRating(const std::string& name);
 bool writeFishingCalendar(const FishingCalendarRequest& request, const DateOffsets& offsets,
                           const BlockTaker& take, long& events);
 
+/// A whole fishing calendar in memory.
+struct FishingCalendarText {
+    std::string text;
+    long events = 0;
+};
+FishingCalendarText fishingCalendarText(const FishingCalendarRequest& request, const DateOffsets& offsets);
+
 } // namespace biteclock

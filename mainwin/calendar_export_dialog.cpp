@@ -169,10 +169,10 @@ bool CalendarExportDialog::exportCalendar() {
     if (path.isEmpty()) {
         return false;
     }
-    FishingCalendarText calendar;
+    biteclock::FishingCalendarText calendar;
     {
         const BusyCursor busy;
-        calendar = fishingCalendarText(request(), *place_.offsets);
+        calendar = biteclock::fishingCalendarText(request(), *place_.offsets);
     }
     const SafeFileResult written = writeFileSafely(
         path, QByteArrayView(calendar.text.data(), static_cast<qsizetype>(calendar.text.size())));
