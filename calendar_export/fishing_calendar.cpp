@@ -1,5 +1,6 @@
 #include "fishing_calendar.h"
 
+#include "clock_text.h"
 #include "ical_text.h"
 #include "version.h"
 
@@ -56,22 +57,8 @@ std::string offsetText(int seconds) {
 
 // The seconds of the day of an "hh:mm AM" clock text; none for a blank or "Can't Calc".
 std::optional<int> clockSeconds(std::string_view text) {
-    if (text.size() != 8 || text[2] != ':' || text[5] != ' ' || text[7] != 'M' ||
-        (text[6] != 'A' && text[6] != 'P')) {
-        return std::nullopt;
-    }
-    for (const std::size_t i : {0U, 1U, 3U, 4U}) {
-        if (text[i] < '0' || text[i] > '9') {
-            return std::nullopt;
-        }
-    }
-    const int hour = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minute = (text[3] - '0') * 10 + (text[4] - '0');
-    if (hour < 1 || hour > 12 || minute > 59) {
-        return std::nullopt;
-    }
-    const int hour24 = hour % 12 + (text[6] == 'P' ? 12 : 0);
-    return (hour24 * 60 + minute) * 60;
+    const auto time = readEventClockText(text);
+    return time ? std::optional<int>((time->hour * 60 + time->minute) * 60) : std::nullopt;
 }
 
 struct PeriodKind {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace biteclock {
 
@@ -23,5 +25,9 @@ std::string eventClockText(int hour, int minute, const ClockDesignators& designa
 inline std::string eventClockText(ClockTime t, const ClockDesignators& designators = {}) {
     return eventClockText(t.hour, t.minute, designators);
 }
+
+/// The time of day an eventClockText() text stands for; none for anything else (a blank period,
+/// "Can't Calc", other designators).
+std::optional<ClockTime> readEventClockText(std::string_view text, const ClockDesignators& designators = {});
 
 } // namespace biteclock

@@ -1,6 +1,7 @@
 #include "trip_log.h"
 
 #include "almanac_day.h"
+#include "clock_text.h"
 #include "daily_refresh.h"
 #include "entry_number.h"
 #include "trip_date_check.h"
@@ -16,31 +17,10 @@ namespace {
 using biteclock::AlmanacDay;
 using biteclock::DateSerial;
 
-// Two digits at `at`, or -1.
-int twoDigits(std::string_view text, std::size_t at) {
-    if (at + 2 > text.size() || text[at] < '0' || text[at] > '9' || text[at + 1] < '0' ||
-        text[at + 1] > '9') {
-        return -1;
-    }
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
 /// Minutes after midnight of an "hh:mm AMPM" period text; none for a blank period or "Can't Calc".
 std::optional<int> periodMinutes(std::string_view text, const biteclock::ClockDesignators& designators) {
-    const int hour = twoDigits(text, 0);
-    const int minute = twoDigits(text, 3);
-    if (hour < 1 || hour > 12 || minute < 0 || minute > 59 || text.size() < 7 || text[2] != ':' ||
-        text[5] != ' ') {
-        return std::nullopt;
-    }
-    const std::string_view half = text.substr(6);
-    int hour24 = hour % 12;
-    if (half == designators.pm) {
-        hour24 += 12;
-    } else if (half != designators.am) {
-        return std::nullopt;
-    }
-    return hour24 * 60 + minute;
+    const auto time = biteclock::readEventClockText(text, designators);
+    return time ? std::optional<int>(time->hour * 60 + time->minute) : std::nullopt;
 }
 
 /// A context that computes dates as the main window does when it opens on them.

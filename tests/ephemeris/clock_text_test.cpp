@@ -31,6 +31,21 @@ INSTANTIATE_TEST_SUITE_P(Reference, EventClockText,
                                            ClockCase{13, 0, "01:00 PM"}, ClockCase{17, 5, "05:05 PM"},
                                            ClockCase{23, 59, "11:59 PM"}));
 
+TEST_P(EventClockText, ReadsBackToItsTime) {
+    const ClockCase& c = GetParam();
+    EXPECT_EQ(readEventClockText(c.text), (ClockTime{c.hour, c.minute}));
+}
+
+TEST(EventClockText, OnlyItsOwnFormReadsAsATime) {
+    for (const char* text : {"     ", "Can't Calc", "", "13:00 PM", "00:10 AM", "12:60 AM", "1:05 AM",
+                             "01:05 XM", "01-05 AM", "01:05AM"}) {
+        EXPECT_EQ(readEventClockText(text), std::nullopt) << text;
+    }
+    const ClockDesignators designators{"vorm.", "nachm."};
+    EXPECT_EQ(readEventClockText("09:07 nachm.", designators), (ClockTime{21, 7}));
+    EXPECT_EQ(readEventClockText("09:07 PM", designators), std::nullopt);
+}
+
 TEST(EventClockText, UsesTheGivenDesignators) {
     const ClockDesignators designators{"vorm.", "nachm."};
     EXPECT_EQ(eventClockText(9, 7, designators), "09:07 vorm.");
